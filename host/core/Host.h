@@ -1,0 +1,105 @@
+// The headless host: publishes its suites, loads one plug-in, sends it messages the way the
+// host application does, and checks that the plug-in keeps its side of every contract.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "host/core/Alerts.h"
+#include "host/core/Contexts.h"
+#include "host/core/Notifiers.h"
+#include "host/core/PluginModule.h"
+#include "host/core/Strings.h"
+#include "host/core/SuiteRegistry.h"
+#include "host/core/Transcript.h"
+#include "hostapi/AIMenu.h"
+#include "hostapi/AITool.h"
+#include "hostapi/SPAccess.h"
+#include "hostapi/SPCache.h"
+#include "hostapi/SPInterface.h"
+#include "hostapi/SPProperties.h"
+
+namespace host {
+
+// Room for any message record the host sends.
+union MessageRecord {
+  SPMessageData d;
+  SPInterfaceMessage interfaceMessage;
+  SPAccessMessage access;
+  SPCacheMessage cache;
+  SPPropertiesMessage properties;
+  AINotifierMessage notifier;
+  AIMenuMessage menu;
+  AIToolMessage tool;
+};
+
+class Host {
+ public:
+  Host();
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  // The one host of this process; the suites' functions reach it through this.
+  static Host& Current();
+
+  Transcript& transcript() { return transcript_; }
+  SuiteRegistry& suites() { return registry_; }
+  Alerts& alerts() { return alerts_; }
+  Contexts& contexts() { return contexts_; }
+  Strings& strings() { return strings_; }
+  Notifiers& notifiers() { return notifiers_; }
+
+  // The host's main window, owner of the plug-in's dialogs (null without a windowing shell).
+  void SetAppWindow(AIWindowRef window) { appWindow_ = window; }
+  AIWindowRef AppWindow() const { return appWindow_; }
+
+  // Life cycle of the plug-in. Each writes what happened to the transcript.
+  bool Start(std::unique_ptr<PluginModule> module);  // load, start up, application started
+  void Shutdown();  // application shutdown, shut down, unload the code, audit what is held
+  void Unload();    // "SP Access"/"Unload" and the code unloaded; refused while locked
+  void Reload();    // the code loaded again and "SP Access"/"Reload"
+
+  // Sends one message to the plug-in and returns its result; the transcript shows the pair and
+  // the result. The record's header is filled here.
+  ASErr Send(const char* caller, const char* selector, MessageRecord& message);
+  // Sends a notification of the given type to every notifier registered for it.
+  void Notify(const char* type);
+
+  // The plug-in, as the suites see it.
+  SPPluginRef PluginRef() const { return pluginRef_; }
+  bool IsPlugin(SPPluginRef plugin) const { return plugin != nullptr && plugin == pluginRef_; }
+  const std::string& PluginName() const { return pluginName_; }
+  void SetPluginName(std::string name) { pluginName_ = std::move(name); }
+  std::string PluginFilePath() const { return module_ ? module_->FilePath() : std::string(); }
+  void* Globals() const { return globals_; }
+  bool Loaded() const { return entry_ != nullptr; }
+
+  // Locks taken through the SP Access Suite.
+  SPAccessRef AddLock();
+  bool RemoveLock(SPAccessRef access);
+  int LockCount() const { return locks_; }
+
+ private:
+  void Audit();
+
+  Transcript transcript_;
+  SuiteRegistry registry_{transcript_};
+  Alerts alerts_{transcript_};
+  Contexts contexts_{transcript_};
+  Strings strings_{transcript_};
+  Notifiers notifiers_{transcript_};
+  SPBasicSuite basic_;
+
+  std::unique_ptr<PluginModule> module_;
+  SPPluginEntry entry_ = nullptr;
+  SPPluginRef pluginRef_;
+  void* globals_ = nullptr;
+  std::string pluginName_;
+  std::vector<std::uintptr_t> lockRefs_;
+  std::uintptr_t lockSerial_ = 0;
+  int locks_ = 0;
+  AIWindowRef appWindow_ = nullptr;
+};
+
+}  // namespace host

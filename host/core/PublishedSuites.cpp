@@ -1,0 +1,107 @@
+#include "host/core/PublishedSuites.h"
+
+#include "host/core/Alerts.h"
+#include "host/core/Contexts.h"
+#include "host/core/Notifiers.h"
+#include "host/core/PluginSuites.h"
+#include "host/core/Strings.h"
+#include "hostapi/AIActionManager.h"
+#include "hostapi/AIArray.h"
+#include "hostapi/AIArt.h"
+#include "hostapi/AIArtSet.h"
+#include "hostapi/AIArtStyle.h"
+#include "hostapi/AIArtStyleParser.h"
+#include "hostapi/AIBlock.h"
+#include "hostapi/AICursorSnap.h"
+#include "hostapi/AICustomColor.h"
+#include "hostapi/AIDocument.h"
+#include "hostapi/AIDocumentView.h"
+#include "hostapi/AIFolders.h"
+#include "hostapi/AIGradient.h"
+#include "hostapi/AIHitTest.h"
+#include "hostapi/AILayer.h"
+#include "hostapi/AIMdMemory.h"
+#include "hostapi/AIMenu.h"
+#include "hostapi/AIModalParent.h"
+#include "hostapi/AIPanel.h"
+#include "hostapi/AIPanelFlyoutMenu.h"
+#include "hostapi/AIPath.h"
+#include "hostapi/AIPathStyle.h"
+#include "hostapi/AIPattern.h"
+#include "hostapi/AIPlugin.h"
+#include "hostapi/AIPluginGroup.h"
+#include "hostapi/AIPreference.h"
+#include "hostapi/AIRaster.h"
+#include "hostapi/AIRasterize.h"
+#include "hostapi/AIRealBezier.h"
+#include "hostapi/AIRealMath.h"
+#include "hostapi/AIRuntime.h"
+#include "hostapi/AITool.h"
+#include "hostapi/AIURL.h"
+#include "hostapi/AIUserInterfaceTheme.h"
+#include "hostapi/SPBlocks.h"
+#include "hostapi/SPFiles.h"
+
+namespace host {
+namespace {
+
+// Suites that no code of the plug-in calls yet are published all the same, with a table that
+// has no functions, so that acquisition succeeds as it does with the host application.
+struct EmptyTable {
+  void* unused = nullptr;
+};
+const EmptyTable kEmptyTable;
+
+}  // namespace
+
+void PublishSuites(SuiteRegistry& registry) {
+  registry.Register(kSPAccessSuite, kSPAccessSuiteVersion, AccessSuite());
+  registry.Register(kSPPluginsSuite, kSPPluginsSuiteVersion, PluginsSuite());
+  registry.Register(kAINotifierSuite, kAINotifierSuiteVersion, Notifiers::Suite());
+  registry.Register(kAIContextSuite, kAIContextSuiteVersion, Contexts::Suite());
+  registry.Register(kAIUserSuite, kAIUserSuiteVersion, Alerts::Suite());
+  registry.Register(kAIFilePathSuite, kAIFilePathSuiteVersion, FilePathSuite());
+  registry.Register(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, Strings::Suite());
+
+  const std::pair<const char*, std::int32_t> empty[] = {
+      {kAIFoldersSuite, kAIFoldersSuiteVersion},
+      {kSPBlocksSuite, kSPBlocksSuiteVersion},
+      {kSPFilesSuite, kSPFilesSuiteVersion},
+      {kAIActionManagerSuite, kAIActionManagerSuiteVersion},
+      {kAIArraySuite, kAIArraySuiteVersion},
+      {kAIArtSuite, kAIArtSuiteVersion},
+      {kAIArtSetSuite, kAIArtSetSuiteVersion},
+      {kAIArtStyleSuite, kAIArtStyleSuiteVersion},
+      {kAIArtStyleParserSuite, kAIArtStyleParserSuiteVersion},
+      {kAIBlockSuite, kAIBlockSuiteVersion},
+      {kAICursorSnapSuite, kAICursorSnapSuiteVersion},
+      {kAICustomColorSuite, kAICustomColorSuiteVersion},
+      {kAIDocumentSuite, kAIDocumentSuiteVersion},
+      {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
+      {kAIGradientSuite, kAIGradientSuiteVersion},
+      {kAIHitTestSuite, kAIHitTestSuiteVersion},
+      {kAILayerSuite, kAILayerSuiteVersion},
+      {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
+      {kAIMenuSuite, kAIMenuSuiteVersion},
+      {kAIModalParentSuite, kAIModalParentSuiteVersion},
+      {kAIPanelSuite, kAIPanelSuiteVersion},
+      {kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion},
+      {kAIPathSuite, kAIPathSuiteVersion},
+      {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
+      {kAIPatternSuite, kAIPatternSuiteVersion},
+      {kAIPluginSuite, kAIPluginSuiteVersion},
+      {kAIPluginGroupSuite, kAIPluginGroupSuiteVersion},
+      {kAIPreferenceSuite, kAIPreferenceSuiteVersion},
+      {kAIRasterSuite, kAIRasterSuiteVersion},
+      {kAIRasterizeSuite, kAIRasterizeSuiteVersion},
+      {kAIRealBezierSuite, kAIRealBezierSuiteVersion},
+      {kAIRealMathSuite, kAIRealMathSuiteVersion},
+      {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
+      {kAIToolSuite, kAIToolSuiteVersion},
+      {kAIUserInterfaceThemeSuite, kAIUserInterfaceThemeSuiteVersion},
+      {kAIURLSuite, kAIURLSuiteVersion},
+  };
+  for (const auto& [name, version] : empty) registry.Register(name, version, &kEmptyTable);
+}
+
+}  // namespace host

@@ -1,0 +1,182 @@
+#include "host/core/Session.h"
+
+#include <sstream>
+
+namespace host {
+
+bool SplitWords(const std::string& line, Words* words) {
+  words->clear();
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (line[i] == ' ' || line[i] == '\t' || line[i] == '\r') {
+      ++i;
+      continue;
+    }
+    std::string word;
+    if (line[i] == '"') {
+      ++i;
+      bool closed = false;
+      while (i < line.size()) {
+        char c = line[i++];
+        if (c == '"') {
+          closed = true;
+          break;
+        }
+        if (c == '\\' && i < line.size()) c = line[i++];
+        word += c;
+      }
+      if (!closed) return false;
+    } else {
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') word += line[i++];
+    }
+    words->push_back(std::move(word));
+  }
+  return true;
+}
+
+Session::Session(Host& host, ModuleFactory moduleFactory, std::string pluginPath)
+    : host_(host), moduleFactory_(std::move(moduleFactory)), pluginPath_(std::move(pluginPath)) {
+  AddLifeCycleCommands();
+  AddMessageCommands();
+}
+
+void Session::Add(const std::string& name, const std::string& usage, Command command) {
+  commands_[name] = Entry{usage, std::move(command)};
+}
+
+void Session::RunLine(const std::string& line) {
+  Words words;
+  const std::size_t first = line.find_first_not_of(" \t\r");
+  if (first == std::string::npos || line[first] == '#') return;
+  Transcript& transcript = host_.transcript();
+  transcript.Line("> " + line.substr(first, line.find_last_not_of(" \t\r") + 1 - first));
+  if (!SplitWords(line, &words)) {
+    transcript.Violation("script: a quote is not closed");
+    return;
+  }
+  auto found = commands_.find(words[0]);
+  if (found == commands_.end()) {
+    transcript.Violation("script: unknown command " + Quote(words[0]));
+    return;
+  }
+  const Words arguments(words.begin() + 1, words.end());
+  const std::string problem = found->second.run(arguments);
+  if (!problem.empty()) {
+    transcript.Violation("script: " + problem + " (usage: " + words[0] + " " +
+                         found->second.usage + ")");
+  }
+}
+
+int Session::Run(const std::string& script) {
+  std::istringstream lines(script);
+  std::string line;
+  while (std::getline(lines, line)) RunLine(line);
+  host_.alerts().CheckAllAnswered();
+  if (host_.Loaded()) {
+    host_.transcript().Line("end of session: the host quits");
+    host_.Shutdown();
+  }
+  return host_.transcript().ViolationCount();
+}
+
+void Session::AddLifeCycleCommands() {
+  Add("start", "[module path]", [this](const Words& a) -> std::string {
+    if (a.size() > 1) return "too many words";
+    host_.Start(moduleFactory_(a.empty() ? pluginPath_ : a[0]));
+    return "";
+  });
+  Add("shutdown", "", [this](const Words& a) -> std::string {
+    if (!a.empty()) return "too many words";
+    host_.Shutdown();
+    return "";
+  });
+  Add("unload", "", [this](const Words& a) -> std::string {
+    if (!a.empty()) return "too many words";
+    host_.Unload();
+    return "";
+  });
+  Add("reload", "", [this](const Words& a) -> std::string {
+    if (!a.empty()) return "too many words";
+    host_.Reload();
+    return "";
+  });
+  Add("omit-suite", "\"suite name\"", [this](const Words& a) -> std::string {
+    if (a.size() != 1) return "one suite name expected";
+    host_.suites().Omit(a[0]);
+    return "";
+  });
+  Add("trace", "suites|contexts on|off", [this](const Words& a) -> std::string {
+    if (a.size() != 2 || (a[1] != "on" && a[1] != "off")) return "what and on or off expected";
+    const bool on = a[1] == "on";
+    if (a[0] == "suites") {
+      host_.suites().TraceCalls(on);
+    } else if (a[0] == "contexts") {
+      host_.contexts().Trace(on);
+    } else {
+      return "suites or contexts expected";
+    }
+    return "";
+  });
+  Add("answer", "ok|yes|no ...", [this](const Words& a) -> std::string {
+    if (a.empty()) return "at least one answer expected";
+    for (const std::string& word : a) {
+      if (word == "ok") {
+        host_.alerts().Expect(Alerts::Answer::kOk);
+      } else if (word == "yes") {
+        host_.alerts().Expect(Alerts::Answer::kYes);
+      } else if (word == "no") {
+        host_.alerts().Expect(Alerts::Answer::kNo);
+      } else {
+        return "answers are ok, yes or no";
+      }
+    }
+    return "";
+  });
+}
+
+void Session::AddMessageCommands() {
+  Add("send", "\"caller\" \"selector\" [item N]", [this](const Words& a) -> std::string {
+    if (a.size() != 2 && !(a.size() == 4 && a[2] == "item")) return "caller and selector expected";
+    MessageRecord message{};
+    if (a.size() == 4) {
+      // A raw menu item value, for plug-ins under test that read it as a number.
+      if (a[3].empty() || a[3].size() > 9 || a[3].find_first_not_of("0123456789") != std::string::npos) {
+        return "the item is a number of up to 9 digits";
+      }
+      message.menu.menuItem = reinterpret_cast<AIMenuItemHandle>(std::stoull(a[3]));
+    }
+    if (a[0] == kAINotifierCaller) message.notifier.type = "";
+    host_.Send(a[0].c_str(), a[1].c_str(), message);
+    return "";
+  });
+  Add("notify", "\"notifier type\"", [this](const Words& a) -> std::string {
+    if (a.size() != 1) return "one notifier type expected";
+    host_.Notify(a[0].c_str());
+    return "";
+  });
+  Add("status", "", [this](const Words& a) -> std::string {
+    if (!a.empty()) return "too many words";
+    host_.transcript().Line(
+        std::string("status: ") + (host_.Loaded() ? "loaded" : "not loaded") + ", object " +
+        (host_.Globals() != nullptr ? "alive" : "none") + ", locks " +
+        std::to_string(host_.LockCount()) + ", suites held " +
+        std::to_string(host_.suites().HeldSuites().size()) + ", strings " +
+        std::to_string(host_.strings().LiveCount()) + ", contexts open " +
+        std::to_string(host_.contexts().Depth()));
+    return "";
+  });
+  Add("purge", "", [this](const Words& a) -> std::string {
+    if (!a.empty()) return "too many words";
+    MessageRecord message{};
+    host_.Send(kSPCacheCaller, kSPPluginPurgeCachesSelector, message);
+    return "";
+  });
+  Add("about", "", [this](const Words& a) -> std::string {
+    if (!a.empty()) return "too many words";
+    MessageRecord message{};
+    host_.Send(kSPInterfaceCaller, kSPInterfaceAboutSelector, message);
+    return "";
+  });
+}
+
+}  // namespace host

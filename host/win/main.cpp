@@ -1,0 +1,145 @@
+// The headless host: runs session scripts against a plug-in DLL and writes their transcripts.
+//
+//   lwhost [--plugin-dir DIR] [--transcript FILE] [--show] SCRIPT
+//       runs one session; the transcript goes to stdout (and FILE). Exit status 1 when the
+//       plug-in broke a contract or the script went wrong.
+//   lwhost --check [--plugin-dir DIR] SCRIPT...
+//       runs each session and compares its transcript with the .expected file beside it; a
+//       differing transcript is kept beside it as .actual. Exit status 1 on any difference.
+//
+// "start" loads DIR/LaneWorks.aip; "start NAME" loads DIR/NAME.
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/core/Session.h"
+#include "host/win/DllModule.h"
+#include "host/win/MainWindow.h"
+#include "host/win/WideText.h"
+
+namespace {
+
+struct Options {
+  bool check = false;
+  bool show = false;
+  std::wstring pluginDir = L".";
+  std::wstring transcriptPath;
+  std::vector<std::wstring> scripts;
+};
+
+bool ReadFile(const std::wstring& path, std::string* text) {
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  if (!file) return false;
+  std::ostringstream contents;
+  contents << file.rdbuf();
+  *text = contents.str();
+  return true;
+}
+
+bool WriteFile(const std::wstring& path, const std::string& text) {
+  std::ofstream file(std::filesystem::path(path), std::ios::binary);
+  file << text;
+  return static_cast<bool>(file);
+}
+
+// Runs one script with a fresh host; the transcript is returned through *transcript.
+int RunSession(const Options& options, const std::string& script, bool echo, std::string* transcript) {
+  host::MainWindow window;
+  window.Show(options.show);
+  host::Host host;
+  host.SetAppWindow(window.handle());
+  if (echo) host.transcript().Echo(stdout);
+  const std::wstring pluginDir = options.pluginDir;
+  host::Session session(
+      host,
+      [pluginDir](const std::string& name) -> std::unique_ptr<host::PluginModule> {
+        return std::make_unique<host::DllModule>(pluginDir + L"\\" + host::Widen(name));
+      },
+      "LaneWorks.aip");
+  const int violations = session.Run(script);
+  *transcript = host.transcript().Text();
+  return violations;
+}
+
+std::wstring Replace(const std::wstring& path, const std::wstring& from, const std::wstring& to) {
+  const std::size_t at = path.rfind(from);
+  return at == std::wstring::npos ? path + to : path.substr(0, at) + to;
+}
+
+int Check(const Options& options) {
+  int failures = 0;
+  for (const std::wstring& scriptPath : options.scripts) {
+    std::string script, expected, actual;
+    const std::wstring expectedPath = Replace(scriptPath, L".session", L".expected");
+    const std::wstring actualPath = Replace(scriptPath, L".session", L".actual");
+    if (!ReadFile(scriptPath, &script)) {
+      std::printf("FAIL %s: cannot read the script\n", host::Narrow(scriptPath).c_str());
+      ++failures;
+      continue;
+    }
+    const bool hasExpected = ReadFile(expectedPath, &expected);
+    RunSession(options, script, false, &actual);
+    if (hasExpected && actual == expected) {
+      std::printf("ok   %s\n", host::Narrow(scriptPath).c_str());
+      DeleteFileW(actualPath.c_str());
+      continue;
+    }
+    ++failures;
+    WriteFile(actualPath, actual);
+    std::printf("FAIL %s: %s; the transcript is kept as %s\n", host::Narrow(scriptPath).c_str(),
+                hasExpected ? "the transcript differs" : "there is no .expected file",
+                host::Narrow(actualPath).c_str());
+  }
+  return failures == 0 ? 0 : 1;
+}
+
+bool ParseOptions(int argc, wchar_t** argv, Options* options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::wstring arg = argv[i];
+    if (arg == L"--check") {
+      options->check = true;
+    } else if (arg == L"--show") {
+      options->show = true;
+    } else if (arg == L"--plugin-dir" && i + 1 < argc) {
+      options->pluginDir = argv[++i];
+    } else if (arg == L"--transcript" && i + 1 < argc) {
+      options->transcriptPath = argv[++i];
+    } else if (!arg.empty() && arg[0] == L'-') {
+      return false;
+    } else {
+      options->scripts.push_back(arg);
+    }
+  }
+  return !options->scripts.empty() && (options->check || options->scripts.size() == 1);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  Options options;
+  if (!ParseOptions(argc, argv, &options)) {
+    std::fprintf(stderr,
+                 "usage: lwhost [--plugin-dir DIR] [--transcript FILE] [--show] SCRIPT\n"
+                 "       lwhost --check [--plugin-dir DIR] SCRIPT...\n");
+    return 2;
+  }
+  if (options.check) return Check(options);
+
+  std::string script, transcript;
+  if (!ReadFile(options.scripts[0], &script)) {
+    std::fprintf(stderr, "lwhost: cannot read %s\n", host::Narrow(options.scripts[0]).c_str());
+    return 2;
+  }
+  const int violations = RunSession(options, script, true, &transcript);
+  if (!options.transcriptPath.empty() && !WriteFile(options.transcriptPath, transcript)) {
+    std::fprintf(stderr, "lwhost: cannot write %s\n", host::Narrow(options.transcriptPath).c_str());
+    return 2;
+  }
+  return violations == 0 ? 0 : 1;
+}
