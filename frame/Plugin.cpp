@@ -14,23 +14,41 @@
 
 namespace {
 
-std::int64_t SystemClock() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t SystemClock() {
+  return static_cast<std::int64_t>(std::time(nullptr));
+}
 
-bool Is(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
+bool Is(const char* a, const char* b) {
+  return std::strcmp(a, b) == 0;
+}
 
 // Codes that the error report drops at once.
 constexpr ASErr kIgnoredErrors[] = {
-    FourCharCode("FMT?"), FourCharCode("RFSE"), FourCharCode("AFTR"), FourCharCode("VALD"),
-    FourCharCode("MOOT"), FourCharCode("TRSH"), FourCharCode("CHEK"), FourCharCode("CHIT"),
-    FourCharCode("TLTK"), FourCharCode("pFls"), FourCharCode("S!Fd"), FourCharCode("!Acq"),
-    FourCharCode("dsRP"), FourCharCode("skpE"), FourCharCode("DONE"), FourCharCode("STOP"),
+    FourCharCode("FMT?"),
+    FourCharCode("RFSE"),
+    FourCharCode("AFTR"),
+    FourCharCode("VALD"),
+    FourCharCode("MOOT"),
+    FourCharCode("TRSH"),
+    FourCharCode("CHEK"),
+    FourCharCode("CHIT"),
+    FourCharCode("TLTK"),
+    FourCharCode("pFls"),
+    FourCharCode("S!Fd"),
+    FourCharCode("!Acq"),
+    FourCharCode("dsRP"),
+    FourCharCode("skpE"),
+    FourCharCode("DONE"),
+    FourCharCode("STOP"),
     361,
 };
 
 // Pops the application context on every way out of the notifier procedure.
 class AppContext {
  public:
-  explicit AppContext(SPPluginRef plugin) { error_ = sAIContext->PushAppContext(plugin, &context_); }
+  explicit AppContext(SPPluginRef plugin) {
+    error_ = sAIContext->PushAppContext(plugin, &context_);
+  }
   ~AppContext() {
     if (error_ == kNoErr && sAIContext != nullptr) sAIContext->PopAppContext(context_);
   }
@@ -78,7 +96,8 @@ void Plugin::ReportError(ASErr error, const char*, const char*, void*) {
     if (error == ignored) return;
   }
   const std::int64_t now = clock_();
-  if (error == lastError_ && suppressDuplicateErrors_ != 0 && now < lastErrorTime_ + errorTimeout_) {
+  if (error == lastError_ && suppressDuplicateErrors_ != 0 &&
+      now < lastErrorTime_ + errorTimeout_) {
     return;
   }
   lastErrorTime_ = now;
@@ -135,7 +154,9 @@ ASErr Plugin::StartupPlugin(SPInterfaceMessage*) {
   return kNoErr;
 }
 
-ASErr Plugin::PostStartupPlugin() { return kNoErr; }
+ASErr Plugin::PostStartupPlugin() {
+  return kNoErr;
+}
 
 ASErr Plugin::ShutdownPlugin(SPInterfaceMessage*) {
   delete suites_;
@@ -159,18 +180,28 @@ ASErr Plugin::ReloadPlugin(SPAccessMessage*) {
   return kNoErr;
 }
 
-ASErr Plugin::AcquireProperty(SPPropertiesMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::ReleaseProperty(SPPropertiesMessage*) { return kUnhandledMsgErr; }
+ASErr Plugin::AcquireProperty(SPPropertiesMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::ReleaseProperty(SPPropertiesMessage*) {
+  return kUnhandledMsgErr;
+}
 
 std::size_t Plugin::CopyPluginName(char* buffer, std::size_t capacity) const {
   if (buffer != nullptr && capacity > 0) std::snprintf(buffer, capacity, "%s", pluginName_);
   return std::strlen(pluginName_);
 }
 
-ASBoolean Plugin::Purge() { return 0; }
+ASBoolean Plugin::Purge() {
+  return 0;
+}
 
-ASErr Plugin::SetGlobal(Plugin*) { return kNoErr; }
-ASErr Plugin::AllocateSuiteTables() { return kNoErr; }
+ASErr Plugin::SetGlobal(Plugin*) {
+  return kNoErr;
+}
+ASErr Plugin::AllocateSuiteTables() {
+  return kNoErr;
+}
 void Plugin::FillSuiteTables() {}
 void Plugin::EmptySuiteTables() {}
 
@@ -257,7 +288,8 @@ ASErr Plugin::DispatchHandler(const char* caller, const char* selector, void* me
     if (Is(selector, kAIGoLiveEffectSelector)) return GoLiveEffect(message);
     if (Is(selector, kAILiveEffectInterpolateSelector)) return LiveEffectInterpolate(message);
     if (Is(selector, kAILiveEffectInputTypeSelector)) return LiveEffectGetInputType(message);
-    if (Is(selector, kAILiveEffectConvertColorSelector)) return LiveEffectConvertColorSpace(message);
+    if (Is(selector, kAILiveEffectConvertColorSelector))
+      return LiveEffectConvertColorSpace(message);
     if (Is(selector, kAILiveEffectScaleParamSelector)) return LiveEffectScaleParameters(message);
     if (Is(selector, kAILiveEffectAdjustColorsSelector)) return LiveEffectAdjustColors(message);
     if (Is(selector, kAILiveEffectHandleMergeSelector)) return LiveEffectHandleMerge(message);
@@ -290,42 +322,120 @@ ASErr Plugin::GuardedMessage(const char* caller, const char* selector, void* mes
   return error;
 }
 
-ASErr Plugin::Notify(AINotifierMessage*) { return kNoErr; }
-ASErr Plugin::GoAction(void*) { return kNoErr; }
-ASErr Plugin::GoMenuItem(AIMenuMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::UpdateMenuItem(AIMenuMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::GetFilterParameters(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoFilter(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::PluginGroupNotify(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::PluginGroupUpdate(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::GetFileFormatParameters(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoFileFormat(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::CheckFileFormat(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::FileFormatUpdate(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::FileFormatDoAction(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::EditTool(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::TrackToolCursor(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::ToolMouseDown(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::ToolMouseDrag(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::ToolMouseUp(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::SelectTool(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::DeselectTool(AIToolMessage*) { return kUnhandledMsgErr; }
-ASErr Plugin::ReselectTool(AIToolMessage*) { return kNoErr; }
-ASErr Plugin::DecreaseDiameter(AIToolMessage*) { return kNoErr; }
-ASErr Plugin::IncreaseDiameter(AIToolMessage*) { return kNoErr; }
-ASErr Plugin::EditLiveEffectParameters(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoLiveEffect(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectInterpolate(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectGetInputType(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectConvertColorSpace(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectScaleParameters(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectAdjustColors(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::LiveEffectHandleMerge(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoTimer(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::GoClipboard(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::CanCopyClipboard(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::CloneClipboard(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::DisposeClipboard(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::WriteWorkspace(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::RestoreWorkspace(void*) { return kUnhandledMsgErr; }
-ASErr Plugin::DefaultWorkspace(void*) { return kUnhandledMsgErr; }
+ASErr Plugin::Notify(AINotifierMessage*) {
+  return kNoErr;
+}
+ASErr Plugin::GoAction(void*) {
+  return kNoErr;
+}
+ASErr Plugin::GoMenuItem(AIMenuMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::UpdateMenuItem(AIMenuMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::GetFilterParameters(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::GoFilter(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::PluginGroupNotify(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::PluginGroupUpdate(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::GetFileFormatParameters(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::GoFileFormat(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::CheckFileFormat(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::FileFormatUpdate(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::FileFormatDoAction(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::EditTool(AIToolMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::TrackToolCursor(AIToolMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::ToolMouseDown(AIToolMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::ToolMouseDrag(AIToolMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::ToolMouseUp(AIToolMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::SelectTool(AIToolMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::DeselectTool(AIToolMessage*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::ReselectTool(AIToolMessage*) {
+  return kNoErr;
+}
+ASErr Plugin::DecreaseDiameter(AIToolMessage*) {
+  return kNoErr;
+}
+ASErr Plugin::IncreaseDiameter(AIToolMessage*) {
+  return kNoErr;
+}
+ASErr Plugin::EditLiveEffectParameters(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::GoLiveEffect(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::LiveEffectInterpolate(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::LiveEffectGetInputType(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::LiveEffectConvertColorSpace(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::LiveEffectScaleParameters(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::LiveEffectAdjustColors(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::LiveEffectHandleMerge(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::GoTimer(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::GoClipboard(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::CanCopyClipboard(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::CloneClipboard(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::DisposeClipboard(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::WriteWorkspace(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::RestoreWorkspace(void*) {
+  return kUnhandledMsgErr;
+}
+ASErr Plugin::DefaultWorkspace(void*) {
+  return kUnhandledMsgErr;
+}

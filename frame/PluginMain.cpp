@@ -14,7 +14,9 @@
 
 namespace {
 
-bool Is(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
+bool Is(const char* a, const char* b) {
+  return std::strcmp(a, b) == 0;
+}
 
 // Starts a new object; answers the result of start-up and leaves *plugin null on failure.
 ASErr Startup(SPMessageData* data, Plugin** plugin) {

@@ -50,17 +50,19 @@ const AIURLSuite* sAIURL = nullptr;
 }
 
 // The pointer types may be incomplete; static_cast from const void* is still well-defined.
-#define IMPORT(pointer, name, version)                                                   \
-  ImportSuite {                                                                          \
-    name, version,                                                                       \
-        [](const void* suite) {                                                          \
-          pointer = static_cast<std::remove_reference_t<decltype(pointer)>>(suite);      \
-        },                                                                               \
-        []() -> const void* { return pointer; }                                          \
+#define IMPORT(pointer, name, version)                                              \
+  ImportSuite {                                                                     \
+    name, version,                                                                  \
+        [](const void* suite) {                                                     \
+          pointer = static_cast<std::remove_reference_t<decltype(pointer)>>(suite); \
+        },                                                                          \
+        []() -> const void* { return pointer; }                                     \
   }
 
-#define TABLE_END \
-  ImportSuite { nullptr, 0, nullptr, nullptr }
+#define TABLE_END                \
+  ImportSuite {                  \
+    nullptr, 0, nullptr, nullptr \
+  }
 
 const ImportSuite gFrameSuites[] = {
     IMPORT(sSPAccess, kSPAccessSuite, kSPAccessSuiteVersion),

@@ -3,12 +3,12 @@
 
 #include <cstdint>
 
+#include "hostapi/AIActionManager.h"
+#include "hostapi/AIArray.h"
 #include "hostapi/AIArt.h"
 #include "hostapi/AIArtSet.h"
 #include "hostapi/AIArtStyle.h"
 #include "hostapi/AIArtStyleParser.h"
-#include "hostapi/AIActionManager.h"
-#include "hostapi/AIArray.h"
 #include "hostapi/AIBlock.h"
 #include "hostapi/AIContext.h"
 #include "hostapi/AICursorSnap.h"

@@ -23,7 +23,9 @@ UnicodeString::UnicodeString(std::string_view utf8) {
   check(Suite().Create(utf8.data(), ByteCount(utf8), &handle_));
 }
 
-UnicodeString::UnicodeString(const UnicodeString& other) : UnicodeString() { append(other); }
+UnicodeString::UnicodeString(const UnicodeString& other) : UnicodeString() {
+  append(other);
+}
 
 UnicodeString::UnicodeString(UnicodeString&& other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)) {}

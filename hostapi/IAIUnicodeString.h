@@ -14,8 +14,8 @@ namespace ai {
 
 class UnicodeString {
  public:
-  UnicodeString();                                  // empty
-  explicit UnicodeString(std::string_view utf8);   // throws ai::Error on malformed UTF-8
+  UnicodeString();                                // empty
+  explicit UnicodeString(std::string_view utf8);  // throws ai::Error on malformed UTF-8
   UnicodeString(const UnicodeString& other);
   UnicodeString(UnicodeString&& other) noexcept;
   UnicodeString& operator=(UnicodeString other) noexcept;

@@ -17,4 +17,3 @@ struct SPPropertiesMessage {
   std::int32_t refCon;
   std::int32_t cacheable;
 };
-

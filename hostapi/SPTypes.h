@@ -11,15 +11,16 @@ using AIBoolean = std::uint8_t;
 
 // Packs a four-character code, most significant byte first: FourCharCode("CANT") == 0x43414E54.
 constexpr std::int32_t FourCharCode(const char (&c)[5]) {
-  return static_cast<std::int32_t>((static_cast<std::uint32_t>(static_cast<unsigned char>(c[0])) << 24) |
-                                   (static_cast<std::uint32_t>(static_cast<unsigned char>(c[1])) << 16) |
-                                   (static_cast<std::uint32_t>(static_cast<unsigned char>(c[2])) << 8) |
-                                   static_cast<std::uint32_t>(static_cast<unsigned char>(c[3])));
+  return static_cast<std::int32_t>(
+      (static_cast<std::uint32_t>(static_cast<unsigned char>(c[0])) << 24) |
+      (static_cast<std::uint32_t>(static_cast<unsigned char>(c[1])) << 16) |
+      (static_cast<std::uint32_t>(static_cast<unsigned char>(c[2])) << 8) |
+      static_cast<std::uint32_t>(static_cast<unsigned char>(c[3])));
 }
 
 // Result codes.
 constexpr ASErr kNoErr = 0;
-constexpr ASErr kUnhandledMsgErr = FourCharCode("!MSG");   // never returned to the host
+constexpr ASErr kUnhandledMsgErr = FourCharCode("!MSG");  // never returned to the host
 constexpr ASErr kOutOfMemoryErr = FourCharCode("!MEM");
 constexpr ASErr kCantHappenErr = FourCharCode("CANT");     // unexpected exception
 constexpr ASErr kCanceledErr = FourCharCode("STOP");       // the user cancelled a dialog

@@ -23,8 +23,14 @@ ASErr LaneWorksPlugin::Message(const char* caller, const char* selector, void* m
   return GuardedMessage(caller, selector, message);
 }
 
-ASErr LaneWorksPlugin::SetGlobal(Plugin*) { return kNoErr; }
+ASErr LaneWorksPlugin::SetGlobal(Plugin*) {
+  return kNoErr;
+}
 
-Plugin* AllocatePlugin(SPPluginRef pluginRef) { return new (std::nothrow) LaneWorksPlugin(pluginRef); }
+Plugin* AllocatePlugin(SPPluginRef pluginRef) {
+  return new (std::nothrow) LaneWorksPlugin(pluginRef);
+}
 
-Plugin* RecreatePluginAfterReload(Plugin* unloaded) { return RecreateAs<LaneWorksPlugin>(unloaded); }
+Plugin* RecreatePluginAfterReload(Plugin* unloaded) {
+  return RecreateAs<LaneWorksPlugin>(unloaded);
+}

@@ -9,7 +9,9 @@ AIErr PushAppContext(SPPluginRef plugin, AIAppContextHandle* context) {
   return Host::Current().contexts().Push(plugin, context);
 }
 
-AIErr PopAppContext(AIAppContextHandle context) { return Host::Current().contexts().Pop(context); }
+AIErr PopAppContext(AIAppContextHandle context) {
+  return Host::Current().contexts().Pop(context);
+}
 
 AIErr GetPlatformAppWindow(AIWindowRef* window) {
   Host& host = Host::Current();

@@ -22,7 +22,9 @@ class HandleTable {
     auto found = objects_.find(reinterpret_cast<std::uintptr_t>(handle));
     return found == objects_.end() ? nullptr : found->second.get();
   }
-  bool Remove(Handle handle) { return objects_.erase(reinterpret_cast<std::uintptr_t>(handle)) != 0; }
+  bool Remove(Handle handle) {
+    return objects_.erase(reinterpret_cast<std::uintptr_t>(handle)) != 0;
+  }
   std::size_t Count() const { return objects_.size(); }
   void Clear() { objects_.clear(); }
 

@@ -19,7 +19,8 @@ SPErr ReleaseSuite(const char* name, std::int32_t version) {
 }
 
 // The plug-in reference the host hands out: a tagged value, never an address.
-const SPPluginRef kPluginRef = reinterpret_cast<SPPluginRef>(std::uintptr_t{(1u << 8) | kPluginHandle});
+const SPPluginRef kPluginRef =
+    reinterpret_cast<SPPluginRef>(std::uintptr_t{(1u << 8) | kPluginHandle});
 
 }  // namespace
 
@@ -33,7 +34,9 @@ Host::~Host() {
   gCurrent = nullptr;
 }
 
-Host& Host::Current() { return *gCurrent; }
+Host& Host::Current() {
+  return *gCurrent;
+}
 
 ASErr Host::Send(const char* caller, const char* selector, MessageRecord& message) {
   if (entry_ == nullptr) {
@@ -155,7 +158,8 @@ SPAccessRef Host::AddLock() {
 }
 
 bool Host::RemoveLock(SPAccessRef access) {
-  auto found = std::find(lockRefs_.begin(), lockRefs_.end(), reinterpret_cast<std::uintptr_t>(access));
+  auto found =
+      std::find(lockRefs_.begin(), lockRefs_.end(), reinterpret_cast<std::uintptr_t>(access));
   if (found == lockRefs_.end()) return false;
   lockRefs_.erase(found);
   --locks_;

@@ -10,7 +10,9 @@
 namespace host {
 namespace {
 
-Transcript& Log() { return Host::Current().transcript(); }
+Transcript& Log() {
+  return Host::Current().transcript();
+}
 
 SPErr AcquirePlugin(SPPluginRef plugin, SPAccessRef* access) {
   Host& host = Host::Current();

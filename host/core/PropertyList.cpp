@@ -72,8 +72,9 @@ bool ParsePropertyList(const unsigned char* bytes, std::size_t size, PluginPrope
       return false;
     }
     std::uint32_t number = 0;
-    if (isNumber) number = static_cast<std::uint32_t>(data[0]) | data[1] << 8 | data[2] << 16 |
-                           static_cast<std::uint32_t>(data[3]) << 24;
+    if (isNumber)
+      number = static_cast<std::uint32_t>(data[0]) | data[1] << 8 | data[2] << 16 |
+               static_cast<std::uint32_t>(data[3]) << 24;
     if (key == kPropertyKind) {
       found.kind = static_cast<std::int32_t>(number);
     } else if (key == kPropertyInterfaceVersion) {
@@ -91,8 +92,8 @@ bool ParsePropertyList(const unsigned char* bytes, std::size_t size, PluginPrope
     return false;
   }
   if (found.interfaceVersion != kPropertyInterfaceVersion2) {
-    *error = "the module speaks interface version " + std::to_string(found.interfaceVersion) +
-             ", not 2";
+    *error =
+        "the module speaks interface version " + std::to_string(found.interfaceVersion) + ", not 2";
     return false;
   }
   if (found.entryName.empty()) {

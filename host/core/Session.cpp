@@ -27,7 +27,8 @@ bool SplitWords(const std::string& line, Words* words) {
       }
       if (!closed) return false;
     } else {
-      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') word += line[i++];
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
+        word += line[i++];
     }
     words->push_back(std::move(word));
   }
@@ -62,8 +63,8 @@ void Session::RunLine(const std::string& line) {
   const Words arguments(words.begin() + 1, words.end());
   const std::string problem = found->second.run(arguments);
   if (!problem.empty()) {
-    transcript.Violation("script: " + problem + " (usage: " + words[0] + " " +
-                         found->second.usage + ")");
+    transcript.Violation("script: " + problem + " (usage: " + words[0] + " " + found->second.usage +
+                         ")");
   }
 }
 
@@ -140,7 +141,8 @@ void Session::AddMessageCommands() {
     MessageRecord message{};
     if (a.size() == 4) {
       // A raw menu item value, for plug-ins under test that read it as a number.
-      if (a[3].empty() || a[3].size() > 9 || a[3].find_first_not_of("0123456789") != std::string::npos) {
+      if (a[3].empty() || a[3].size() > 9 ||
+          a[3].find_first_not_of("0123456789") != std::string::npos) {
         return "the item is a number of up to 9 digits";
       }
       message.menu.menuItem = reinterpret_cast<AIMenuItemHandle>(std::stoull(a[3]));
@@ -156,13 +158,12 @@ void Session::AddMessageCommands() {
   });
   Add("status", "", [this](const Words& a) -> std::string {
     if (!a.empty()) return "too many words";
-    host_.transcript().Line(
-        std::string("status: ") + (host_.Loaded() ? "loaded" : "not loaded") + ", object " +
-        (host_.Globals() != nullptr ? "alive" : "none") + ", locks " +
-        std::to_string(host_.LockCount()) + ", suites held " +
-        std::to_string(host_.suites().HeldSuites().size()) + ", strings " +
-        std::to_string(host_.strings().LiveCount()) + ", contexts open " +
-        std::to_string(host_.contexts().Depth()));
+    host_.transcript().Line(std::string("status: ") + (host_.Loaded() ? "loaded" : "not loaded") +
+                            ", object " + (host_.Globals() != nullptr ? "alive" : "none") +
+                            ", locks " + std::to_string(host_.LockCount()) + ", suites held " +
+                            std::to_string(host_.suites().HeldSuites().size()) + ", strings " +
+                            std::to_string(host_.strings().LiveCount()) + ", contexts open " +
+                            std::to_string(host_.contexts().Depth()));
     return "";
   });
   Add("purge", "", [this](const Words& a) -> std::string {

@@ -8,16 +8,22 @@
 namespace host {
 namespace {
 
-Strings& Table() { return Host::Current().strings(); }
-Transcript& Log() { return Host::Current().transcript(); }
+Strings& Table() {
+  return Host::Current().strings();
+}
+Transcript& Log() {
+  return Host::Current().transcript();
+}
 
 // Reads byteCount bytes of UTF-8 (-1: up to the NUL) as UTF-16; null for malformed input.
-std::optional<std::u16string> Decode(const char* utf8, std::int32_t byteCount, const char* function) {
+std::optional<std::u16string> Decode(const char* utf8, std::int32_t byteCount,
+                                     const char* function) {
   if (utf8 == nullptr || byteCount < -1) {
     Log().Violation(std::string(function) + " with a null text or a negative length");
     return std::nullopt;
   }
-  const std::size_t size = byteCount == -1 ? std::strlen(utf8) : static_cast<std::size_t>(byteCount);
+  const std::size_t size =
+      byteCount == -1 ? std::strlen(utf8) : static_cast<std::size_t>(byteCount);
   auto text = Utf8ToUtf16(std::string_view(utf8, size));
   if (!text) Log().Violation(std::string(function) + " with malformed UTF-8");
   return text;
@@ -99,7 +105,8 @@ AIErr CopyOut(const Text& text, Unit* buffer, std::int32_t capacity, std::int32_
   return kNoErr;
 }
 
-AIErr GetUTF8(AIUnicodeStringRef string, char* buffer, std::int32_t capacity, std::int32_t* needed) {
+AIErr GetUTF8(AIUnicodeStringRef string, char* buffer, std::int32_t capacity,
+              std::int32_t* needed) {
   const std::u16string* text = Table().Find(string, "GetUTF8");
   if (text == nullptr) return kStaleHandleErr;
   return CopyOut(Utf16ToUtf8(*text), buffer, capacity, needed, "GetUTF8");
@@ -116,7 +123,8 @@ AIErr GetUTF16(AIUnicodeStringRef string, std::uint16_t* buffer, std::int32_t ca
 
 std::u16string* Strings::Find(AIUnicodeStringRef string, const char* function) {
   std::u16string* text = table_.Find(string);
-  if (text == nullptr) transcript_.Violation(std::string(function) + " with a string that is not live");
+  if (text == nullptr)
+    transcript_.Violation(std::string(function) + " with a string that is not live");
   return text;
 }
 
@@ -132,8 +140,8 @@ void Strings::CheckAllDisposed(const char* when) {
 }
 
 const AIUnicodeStringSuite* Strings::Suite() {
-  static const AIUnicodeStringSuite suite = {&Create, &Dispose, &Set,     &Append,
-                                             &Compare, &Length, &GetUTF8, &GetUTF16};
+  static const AIUnicodeStringSuite suite = {&Create,  &Dispose, &Set,     &Append,
+                                             &Compare, &Length,  &GetUTF8, &GetUTF16};
   return &suite;
 }
 

@@ -16,7 +16,8 @@ SPErr SuiteRegistry::Acquire(const char* name, std::int32_t version, const void*
   }
   auto found = suites_.find({name, version});
   if (found == suites_.end() || omitted_.count(name) != 0) {
-    if (trace_) transcript_.Line("acquire " + Quote(name) + " " + std::to_string(version) + " -> 'S!Fd'");
+    if (trace_)
+      transcript_.Line("acquire " + Quote(name) + " " + std::to_string(version) + " -> 'S!Fd'");
     return kSPSuiteNotFoundError;
   }
   ++found->second.held;
@@ -48,7 +49,8 @@ std::vector<SuiteRegistry::Held> SuiteRegistry::HeldSuites() const {
   for (const auto& [key, entry] : suites_) {
     if (entry.held != 0) held.push_back({entry.order, Held{key.first, key.second, entry.held}});
   }
-  std::sort(held.begin(), held.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::sort(held.begin(), held.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<Held> result;
   for (auto& [order, entry] : held) result.push_back(std::move(entry));
   return result;

@@ -17,7 +17,9 @@ std::wstring FullPath(const std::wstring& path) {
 
 DllModule::DllModule(std::wstring path) : path_(FullPath(path)) {}
 
-DllModule::~DllModule() { Unload(); }
+DllModule::~DllModule() {
+  Unload();
+}
 
 SPPluginEntry DllModule::Load(PluginProperties* properties, std::string* error) {
   module_ = LoadLibraryW(path_.c_str());
@@ -25,7 +27,8 @@ SPPluginEntry DllModule::Load(PluginProperties* properties, std::string* error) 
     *error = "LoadLibraryW failed with error " + std::to_string(GetLastError());
     return nullptr;
   }
-  HRSRC resource = FindResourceW(module_, MAKEINTRESOURCEW(kPropertyListResourceID), L"" kPropertyListResourceTypeName);
+  HRSRC resource = FindResourceW(module_, MAKEINTRESOURCEW(kPropertyListResourceID),
+                                 L"" kPropertyListResourceTypeName);
   HGLOBAL loaded = resource != nullptr ? LoadResource(module_, resource) : nullptr;
   const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
   if (bytes == nullptr) {
@@ -33,8 +36,8 @@ SPPluginEntry DllModule::Load(PluginProperties* properties, std::string* error) 
     Unload();
     return nullptr;
   }
-  if (!ParsePropertyList(static_cast<const unsigned char*>(bytes), SizeofResource(module_, resource),
-                         properties, error)) {
+  if (!ParsePropertyList(static_cast<const unsigned char*>(bytes),
+                         SizeofResource(module_, resource), properties, error)) {
     Unload();
     return nullptr;
   }
@@ -52,7 +55,9 @@ void DllModule::Unload() {
   module_ = nullptr;
 }
 
-std::string DllModule::FilePath() const { return Narrow(path_); }
+std::string DllModule::FilePath() const {
+  return Narrow(path_);
+}
 
 std::string DllModule::FileName() const {
   const std::size_t slash = path_.find_last_of(L"\\/");

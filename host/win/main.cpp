@@ -49,7 +49,8 @@ bool WriteFile(const std::wstring& path, const std::string& text) {
 }
 
 // Runs one script with a fresh host; the transcript is returned through *transcript.
-int RunSession(const Options& options, const std::string& script, bool echo, std::string* transcript) {
+int RunSession(const Options& options, const std::string& script, bool echo,
+               std::string* transcript) {
   host::MainWindow window;
   window.Show(options.show);
   host::Host host;

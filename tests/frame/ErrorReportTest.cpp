@@ -6,7 +6,9 @@
 namespace {
 
 std::int64_t gNow = 0;
-std::int64_t TestClock() { return gNow; }
+std::int64_t TestClock() {
+  return gNow;
+}
 
 class ErrorReportTest : public ::testing::Test {
  protected:

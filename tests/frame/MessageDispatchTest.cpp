@@ -8,11 +8,11 @@ class DispatchTest : public SessionTest {
 };
 
 TEST_F(DispatchTest, UnhandledPairsAnswerZeroNeverUnhandled) {
-  for (const char* pair : {"\"AI Filter\" \"AI Go\"", "\"AI Tool\" \"AI Mouse Drag\"",
-                           "\"AI Menu\" \"AI Update\"", "\"No Such Caller\" \"AI Go\"",
-                           "\"AI Menu\" \"No Such Selector\"", "\"SP Interface\" \"About\"",
-                           "\"SP Cache\" \"Plug-in Purge\"", "\"AI Tool\" \"AI Reselect\"",
-                           "\"SP Properties\" \"Acquire\""}) {
+  for (const char* pair :
+       {"\"AI Filter\" \"AI Go\"", "\"AI Tool\" \"AI Mouse Drag\"", "\"AI Menu\" \"AI Update\"",
+        "\"No Such Caller\" \"AI Go\"", "\"AI Menu\" \"No Such Selector\"",
+        "\"SP Interface\" \"About\"", "\"SP Cache\" \"Plug-in Purge\"",
+        "\"AI Tool\" \"AI Reselect\"", "\"SP Properties\" \"Acquire\""}) {
     RunLines(std::string("send ") + pair);
     EXPECT_EQ(Lines().back(), "send " + std::string(pair) + " -> 0");
   }

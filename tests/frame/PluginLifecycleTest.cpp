@@ -5,11 +5,13 @@ TEST_F(SessionTest, StartupAndShutdownReleaseEverySuiteWithoutViolation) {
   EXPECT_EQ(Run("answer ok ok\nstart\nstatus\nshutdown\nstatus\n"), 0) << Text();
   EXPECT_TRUE(Has("plug-in name \"Frame Test Plugin\"")) << Text();
   // The base start-up locks once; this plug-in unlocks itself again.
-  EXPECT_TRUE(Has("status: loaded, object alive, locks 0, suites held 43, strings 0, contexts open 0"))
+  EXPECT_TRUE(
+      Has("status: loaded, object alive, locks 0, suites held 43, strings 0, contexts open 0"))
       << Text();
   EXPECT_TRUE(Has("send \"SP Interface\" \"Shutdown\" -> 0"));
   EXPECT_TRUE(Has("suites acquired 43, released 43")) << Text();
-  EXPECT_TRUE(Has("status: not loaded, object none, locks 0, suites held 0, strings 0, contexts open 0"));
+  EXPECT_TRUE(
+      Has("status: not loaded, object none, locks 0, suites held 0, strings 0, contexts open 0"));
 }
 
 TEST_F(SessionTest, ApplicationStartedRunsPostStartupAndNotifyInOneContext) {
@@ -19,23 +21,24 @@ TEST_F(SessionTest, ApplicationStartedRunsPostStartupAndNotifyInOneContext) {
   const long notify =
       Find("alert information \"notify AI Application Started Notifier\" -> ok", post);
   const long pop = Find("context pop (depth 0)", notify);
-  const long sent = Find(
-      "send \"AI Notifier\" \"AI Notify\" \"AI Application Started Notifier\" -> 0", pop);
+  const long sent =
+      Find("send \"AI Notifier\" \"AI Notify\" \"AI Application Started Notifier\" -> 0", pop);
   EXPECT_TRUE(push >= 0 && post > push && notify > post && pop > notify && sent > pop) << Text();
   EXPECT_EQ(std::count(Lines().begin(), Lines().end(), "context push (depth 1)"), 1) << Text();
 }
 
 TEST_F(SessionTest, MissingSuiteFailsStartupAndLaterMessagesAnswerZero) {
-  const int violations = Run(
-      "omit-suite \"AI Path Suite\"\n"
-      "start\n"
-      "status\n"
-      "send \"AI Menu\" \"AI Go\" item 3\n"
-      "send \"SP Interface\" \"Shutdown\"\n");
+  const int violations =
+      Run("omit-suite \"AI Path Suite\"\n"
+          "start\n"
+          "status\n"
+          "send \"AI Menu\" \"AI Go\" item 3\n"
+          "send \"SP Interface\" \"Shutdown\"\n");
   EXPECT_EQ(violations, 0) << Text();
   EXPECT_TRUE(Has("send \"SP Interface\" \"Startup\" -> 'S!Fd'")) << Text();
   // Every suite acquired before the missing one was released again, and no object is left.
-  EXPECT_TRUE(Has("status: loaded, object none, locks 0, suites held 0, strings 0, contexts open 0"))
+  EXPECT_TRUE(
+      Has("status: loaded, object none, locks 0, suites held 0, strings 0, contexts open 0"))
       << Text();
   EXPECT_TRUE(Has("send \"AI Menu\" \"AI Go\" -> 0"));
   EXPECT_TRUE(Has("send \"SP Interface\" \"Shutdown\" -> 0"));
@@ -43,27 +46,29 @@ TEST_F(SessionTest, MissingSuiteFailsStartupAndLaterMessagesAnswerZero) {
 }
 
 TEST_F(SessionTest, UnloadReleasesSuitesAndReloadAnswersAgain) {
-  const int violations = Run(
-      "answer ok ok\n"
-      "start\n"
-      "unload\n"
-      "status\n"
-      "send \"AI Menu\" \"AI Go\" item 3\n"
-      "reload\n"
-      "status\n"
-      "send \"AI Menu\" \"AI Go\" item 3\n"
-      "shutdown\n");
+  const int violations =
+      Run("answer ok ok\n"
+          "start\n"
+          "unload\n"
+          "status\n"
+          "send \"AI Menu\" \"AI Go\" item 3\n"
+          "reload\n"
+          "status\n"
+          "send \"AI Menu\" \"AI Go\" item 3\n"
+          "shutdown\n");
   EXPECT_EQ(violations, 0) << Text();
   const long unloaded = Find("send \"SP Access\" \"Unload\" -> 0");
   ASSERT_GE(unloaded, 0) << Text();
-  EXPECT_GE(Find("status: not loaded, object alive, locks 0, suites held 0, strings 0, contexts open 0",
-                 unloaded),
-            0)
+  EXPECT_GE(
+      Find("status: not loaded, object alive, locks 0, suites held 0, strings 0, contexts open 0",
+           unloaded),
+      0)
       << Text();
   EXPECT_GE(Find("send \"SP Access\" \"Reload\" -> 0", unloaded), 0) << Text();
-  EXPECT_GE(Find("status: loaded, object alive, locks 0, suites held 43, strings 0, contexts open 0",
-                 unloaded),
-            0)
+  EXPECT_GE(
+      Find("status: loaded, object alive, locks 0, suites held 43, strings 0, contexts open 0",
+           unloaded),
+      0)
       << Text();
   // Not loaded: the host sends nothing. Reloaded: the plug-in answers its menu again.
   EXPECT_GE(Find("send \"AI Menu\" \"AI Go\" -> 'FAIL'", unloaded), 0) << Text();

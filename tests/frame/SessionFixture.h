@@ -38,6 +38,7 @@ class SessionTest : public ::testing::Test {
 
   host::Host host_;
   host::Session session_{
-      host_, [](const std::string&) { return std::make_unique<testing_support::InProcessModule>(); },
+      host_,
+      [](const std::string&) { return std::make_unique<testing_support::InProcessModule>(); },
       "FrameTest.aip"};
 };

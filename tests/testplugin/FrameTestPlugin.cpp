@@ -9,7 +9,9 @@
 namespace {
 
 // Makes the plug-in's calls visible in the host's transcript.
-void Say(const std::string& text) { sAIUser->MessageAlert(ai::UnicodeString(text).handle()); }
+void Say(const std::string& text) {
+  sAIUser->MessageAlert(ai::UnicodeString(text).handle());
+}
 
 }  // namespace
 
@@ -52,6 +54,10 @@ ASErr FrameTestPlugin::GoMenuItem(AIMenuMessage* message) {
   }
 }
 
-Plugin* AllocatePlugin(SPPluginRef pluginRef) { return new (std::nothrow) FrameTestPlugin(pluginRef); }
+Plugin* AllocatePlugin(SPPluginRef pluginRef) {
+  return new (std::nothrow) FrameTestPlugin(pluginRef);
+}
 
-Plugin* RecreatePluginAfterReload(Plugin* unloaded) { return RecreateAs<FrameTestPlugin>(unloaded); }
+Plugin* RecreatePluginAfterReload(Plugin* unloaded) {
+  return RecreateAs<FrameTestPlugin>(unloaded);
+}

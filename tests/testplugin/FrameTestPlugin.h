@@ -10,10 +10,10 @@ class FrameTestPlugin : public Plugin {
   // Menu item values and what GoMenuItem then does.
   enum MenuBehaviour : std::uintptr_t {
     kAnswerZero = 0,
-    kThrowHostError = 1,  // throws ai::Error('TEST')
-    kThrowOther = 2,      // throws a standard exception
-    kReturnFailure = 3,   // returns 'FAIL'
-    kReturnUnhandled = 4, // returns '!MSG'
+    kThrowHostError = 1,   // throws ai::Error('TEST')
+    kThrowOther = 2,       // throws a standard exception
+    kReturnFailure = 3,    // returns 'FAIL'
+    kReturnUnhandled = 4,  // returns '!MSG'
   };
   static constexpr ASErr kTestError = FourCharCode("TEST");
   static constexpr ASErr kFailure = FourCharCode("FAIL");

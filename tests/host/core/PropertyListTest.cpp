@@ -1,10 +1,9 @@
-#include "host/core/PropertyList.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "host/core/PropertyList.h"
 #include "hostapi/PropertyListFormat.h"
 
 namespace {
@@ -35,8 +34,8 @@ class PropertyListBuilder {
             static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
   }
   void Property(std::uint32_t key, const std::vector<unsigned char>& data) {
-    for (std::uint32_t word : {std::uint32_t{kPropertyVendorHost}, key, 0u,
-                               static_cast<std::uint32_t>(data.size())}) {
+    for (std::uint32_t word :
+         {std::uint32_t{kPropertyVendorHost}, key, 0u, static_cast<std::uint32_t>(data.size())}) {
       auto b = Bytes(word);
       body_.insert(body_.end(), b.begin(), b.end());
     }
@@ -76,15 +75,18 @@ TEST(PropertyList, RejectsMalformedLists) {
   auto truncated = Valid().Build();
   truncated.resize(truncated.size() - 6);
   PropertyListBuilder wrongKind;
-  wrongKind.Number(kPropertyKind, 0x41424344).Number(kPropertyInterfaceVersion, 2)
+  wrongKind.Number(kPropertyKind, 0x41424344)
+      .Number(kPropertyInterfaceVersion, 2)
       .Text(kPropertyWin64Code, "PluginMain", 12);
   PropertyListBuilder oldInterface;
-  oldInterface.Number(kPropertyKind, kPropertyKindSPEA).Number(kPropertyInterfaceVersion, 1)
+  oldInterface.Number(kPropertyKind, kPropertyKindSPEA)
+      .Number(kPropertyInterfaceVersion, 1)
       .Text(kPropertyWin64Code, "PluginMain", 12);
   PropertyListBuilder noEntry;
   noEntry.Number(kPropertyKind, kPropertyKindSPEA).Number(kPropertyInterfaceVersion, 2);
   PropertyListBuilder unterminated;
-  unterminated.Number(kPropertyKind, kPropertyKindSPEA).Number(kPropertyInterfaceVersion, 2)
+  unterminated.Number(kPropertyKind, kPropertyKindSPEA)
+      .Number(kPropertyInterfaceVersion, 2)
       .Text(kPropertyWin64Code, "PluginMain", 10);
   const Case cases[] = {
       {"empty", {}, "truncated"},

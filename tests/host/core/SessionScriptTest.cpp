@@ -15,7 +15,8 @@ TEST(SessionScript, SplitsQuotedWords) {
 
 TEST(SessionScript, BadLinesAreViolationsNotCrashes) {
   host::Host host;
-  host::Session session(host, [](const std::string&) { return nullptr; }, "");
+  host::Session session(
+      host, [](const std::string&) { return nullptr; }, "");
   const int violations = session.Run(
       "# a comment\n"
       "\n"

@@ -35,7 +35,7 @@ TEST_F(StringSuiteTest, JapaneseTextSurvivesAppendAndCompare) {
   EXPECT_EQ(length, 9);  // the last character takes two UTF-16 units
   std::int32_t order = 0;
   EXPECT_EQ(suite_->Compare(tail, layer, &order), kNoErr);
-  EXPECT_LT(order, 0);  // '^' sorts before the ideographs
+  EXPECT_LT(order, 0);                              // '^' sorts before the ideographs
   EXPECT_EQ(suite_->Append(layer, layer), kNoErr);  // appending a string to itself
   EXPECT_EQ(Utf8(layer), "道路_縁^地図𠮷道路_縁^地図𠮷");
   suite_->Dispose(layer);

@@ -1,6 +1,6 @@
-#include "host/core/SuiteRegistry.h"
-
 #include <gtest/gtest.h>
+
+#include "host/core/SuiteRegistry.h"
 
 namespace {
 
