@@ -1,8 +1,16 @@
-// Art styles: the appearance of art.
+// Art styles: the whole appearance of art (every fill and stroke, in order).
 #pragma once
 
-#include "hostapi/SPTypes.h"
+#include "hostapi/AITypes.h"
 
 constexpr char kAIArtStyleSuite[] = "AI Art Style Suite";
 constexpr std::int32_t kAIArtStyleSuiteVersion = 8;
-struct AIArtStyleSuite;  // functions are declared as the plug-in comes to call them
+
+// An art style belongs to the document; the plug-in does not dispose of it.
+using AIArtStyleHandle = struct _AIArtStyle*;
+
+struct AIArtStyleSuite {
+  AIErr (*GetArtStyle)(AIArtHandle art, AIArtStyleHandle* style);
+  // Gives art the appearance of style.
+  AIErr (*SetArtStyle)(AIArtHandle art, AIArtStyleHandle style);
+};

@@ -1,8 +1,12 @@
 // Custom (spot) colours of the current document.
 #pragma once
 
-#include "hostapi/SPTypes.h"
+#include "hostapi/AIColor.h"
 
 constexpr char kAICustomColorSuite[] = "AI Custom Color Suite";
 constexpr std::int32_t kAICustomColorSuiteVersion = 8;
-struct AICustomColorSuite;  // functions are declared as the plug-in comes to call them
+
+struct AICustomColorSuite {
+  // 0 when the handle names a live swatch of the current document, kStaleHandleErr otherwise.
+  AIErr (*ValidateCustomColor)(AICustomColorHandle handle);
+};

@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "hostapi/AIColor.h"
+#include "hostapi/AITypes.h"
 
 constexpr char kAIPathStyleSuite[] = "AI Path Style Suite";
 constexpr std::int32_t kAIPathStyleSuiteVersion = 14;
-struct AIPathStyleSuite;  // functions are declared as the plug-in comes to call them
 
 constexpr std::int16_t kMaxDashComponents = 6;
 
@@ -54,4 +54,12 @@ struct AIPathStyle {
   AIBoolean lockClip;  // the clipping path cannot be released
   AIBoolean evenodd;   // fill rule: even-odd when true, non-zero winding otherwise
   AIReal resolution;   // flatness resolution in dots per inch
+};
+
+struct AIPathStyleSuite {
+  // The focal fill and stroke of the art's appearance. *hasAdvancedFill (may be null) tells
+  // whether the appearance holds more than the focal fill and stroke.
+  AIErr (*GetPathStyle)(AIArtHandle art, AIPathStyle* style, AIBoolean* hasAdvancedFill);
+  // Replaces the focal fill and stroke (adding or removing them as the paint flags say).
+  AIErr (*SetPathStyle)(AIArtHandle art, const AIPathStyle* style);
 };

@@ -1,0 +1,32 @@
+// An owning wrapper of a host art set, filled from the selection or from one layer. It never
+// throws: a failed fill leaves it empty, and the engine treats an empty set as nothing to do.
+// The members are in the host's order, front to back.
+#pragma once
+
+#include <cstdint>
+
+#include "hostapi/AITypes.h"
+
+class ArtSet {
+ public:
+  ArtSet() = default;
+  ~ArtSet();
+  ArtSet(const ArtSet&) = delete;
+  ArtSet& operator=(const ArtSet&) = delete;
+
+  void FillFromSelection();
+  // A missing layer leaves the set empty.
+  void FillFromLayer(AILayerHandle layer);
+
+  std::uint64_t Count() const { return count_; }
+  // The member at index; null out of range or when the host cannot give it.
+  AIArtHandle Get(std::int64_t index) const;
+
+ private:
+  template <typename Fill>
+  void Refill(Fill fill);
+  void Dispose();
+
+  std::uint64_t count_ = 0;
+  AIArtSetHandle set_ = nullptr;
+};
