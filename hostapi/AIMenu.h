@@ -1,4 +1,4 @@
-// Menu messages.
+// Menu messages and the suite through which a plug-in adds items to the host's menus.
 #pragma once
 
 #include "hostapi/SPMessage.h"
@@ -14,4 +14,60 @@ struct AIMenuMessage {
 
 constexpr char kAIMenuSuite[] = "AI Menu Suite";
 constexpr std::int32_t kAIMenuSuiteVersion = 11;
-struct AIMenuSuite;  // functions are declared as the plug-in comes to call them
+
+// Menu groups of the host that plug-ins add to.
+constexpr char kAboutMenuGroup[] = "About";
+constexpr char kToolPalettesMenuGroup[] = "Tool Palettes";
+constexpr char kObjectPathsMenuGroup[] = "Objects Paths";
+
+// Item options: bits.
+using AIMenuItemOption = std::int32_t;
+constexpr AIMenuItemOption kMenuItemWantsUpdateOption = 1;  // send "AI Menu"/"AI Update"
+
+// Group options: bits.
+using AIMenuGroupOption = std::int32_t;
+constexpr AIMenuGroupOption kMenuGroupSortedAlphabeticallyOption = 1;
+
+// Where a new item goes and what it says.
+struct AIPlatformAddMenuItemDataUS {
+  const char* groupName;         // a group of the host or one the plug-in added
+  AIUnicodeStringRef itemText;   // the caller's string; the host copies the text
+};
+
+// The rule by which the host enables an item itself, without "AI Update" messages. The
+// numbers are masks of kinds of art, as the host defines them; action 1 enables the item.
+struct AIMenuAutoUpdateRule {
+  std::int32_t action;
+  std::int32_t ifObjectIsInArtwork;
+  std::int32_t ifObjectIsNotInArtwork;
+  std::int32_t ifObjectIsSelected;
+  std::int32_t ifObjectIsNotSelected;
+  std::int32_t ifIsTrue;
+  std::int32_t ifIsNotTrue;
+};
+
+struct AIMenuSuite {
+  // Adds an item to data->groupName. key names the item for the host (unique among items;
+  // null for an item without one). *item (may be null) gets a handle owned by the host,
+  // valid until the host quits.
+  AIErr (*AddMenuItem)(SPPluginRef plugin, const char* key, const AIPlatformAddMenuItemDataUS* data,
+                       AIMenuItemOption options, AIMenuItemHandle* item);
+  // Makes a new group (name unique among all groups) holding the items added to it as the
+  // submenu of item. *group (may be null) gets a handle owned by the host.
+  AIErr (*AddMenuGroupAsSubMenu)(const char* name, AIMenuGroupOption options,
+                                 AIMenuItemHandle item, AIMenuGroup* group);
+  // The host's groups and those added by plug-ins, in the order they were made.
+  AIErr (*CountMenuGroups)(std::int32_t* count);
+  AIErr (*GetNthMenuGroup)(std::int32_t index, AIMenuGroup* group);
+  // *name points at text owned by the host, valid until it quits.
+  AIErr (*GetMenuGroupName)(AIMenuGroup group, const char** name);
+  AIErr (*CheckItem)(AIMenuItemHandle item, AIBoolean check);
+  AIErr (*IsItemChecked)(AIMenuItemHandle item, AIBoolean* checked);
+  // Replaces the item's automatic update rule (see AIMenuAutoUpdateRule, field by field).
+  AIErr (*UpdateMenuItemAutomatically)(AIMenuItemHandle item, std::int32_t action,
+                                       std::int32_t ifObjectIsInArtwork,
+                                       std::int32_t ifObjectIsNotInArtwork,
+                                       std::int32_t ifObjectIsSelected,
+                                       std::int32_t ifObjectIsNotSelected, std::int32_t ifIsTrue,
+                                       std::int32_t ifIsNotTrue);
+};

@@ -17,7 +17,8 @@ std::int32_t ByteCount(std::string_view utf8) {
 
 }  // namespace
 
-UnicodeString::UnicodeString() : UnicodeString(std::string_view()) {}
+// An empty view that still points at text: the host refuses a null text.
+UnicodeString::UnicodeString() : UnicodeString(std::string_view("", 0)) {}
 
 UnicodeString::UnicodeString(std::string_view utf8) {
   check(Suite().Create(utf8.data(), ByteCount(utf8), &handle_));

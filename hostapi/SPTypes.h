@@ -31,6 +31,7 @@ constexpr ASErr kSPSuiteNotFoundError = FourCharCode("S!Fd");
 constexpr ASErr kBadParameterErr = FourCharCode("PARM");  // argument out of range or malformed
 constexpr ASErr kStaleHandleErr = FourCharCode("STAL");   // handle unknown, released or foreign
 constexpr ASErr kBadStateErr = FourCharCode("STAT");      // call not allowed in the current state
+constexpr ASErr kNoDocumentErr = FourCharCode("DOC?");    // no document is open
 
 // Opaque host references. The plug-in never looks inside them.
 using SPPluginRef = struct SPPlugin*;

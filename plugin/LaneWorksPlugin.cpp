@@ -2,7 +2,11 @@
 
 #include <new>
 
+#include "frame/SuiteTables.h"
+#include "hostapi/IAIUnicodeString.h"
 #include "plugin/PluginIdentity.h"
+#include "plugin/PluginTexts.h"
+#include "tools/PathWidthModifier.h"
 
 LaneWorksPlugin::LaneWorksPlugin(SPPluginRef pluginRef) : Plugin(pluginRef) {
   SetPluginName(kLaneWorksPluginName);
@@ -10,6 +14,7 @@ LaneWorksPlugin::LaneWorksPlugin(SPPluginRef pluginRef) : Plugin(pluginRef) {
 
 ASErr LaneWorksPlugin::StartupPlugin(SPInterfaceMessage* message) {
   if (ASErr error = Plugin::StartupPlugin(message); error != kNoErr) return error;
+  AddMenuItems();
   // A second lock: the host keeps the module loaded until it quits.
   LockPlugin(true);
   return kNoErr;
@@ -24,6 +29,31 @@ ASErr LaneWorksPlugin::Message(const char* caller, const char* selector, void* m
 }
 
 ASErr LaneWorksPlugin::SetGlobal(Plugin*) {
+  return kNoErr;
+}
+
+void LaneWorksPlugin::AddMenuItems() {
+  // An item the host refuses is simply missing; start-up goes on without it.
+  const ai::UnicodeString widthText(kPathWidthModifierMenuText);
+  const AIPlatformAddMenuItemDataUS widthItem{kObjectPathsMenuGroup, widthText.handle()};
+  if (sAIMenu->AddMenuItem(PluginRef(), kPathWidthModifierMenuKey, &widthItem,
+                           kMenuItemWantsUpdateOption, &widthModifierMenuItem_) != kNoErr) {
+    widthModifierMenuItem_ = nullptr;
+  }
+}
+
+ASErr LaneWorksPlugin::GoMenuItem(AIMenuMessage* message) {
+  if (message->menuItem != nullptr && message->menuItem == widthModifierMenuItem_) {
+    PathWidthModifier command(PluginRef());
+    return command.Run();
+  }
+  return kNoErr;
+}
+
+ASErr LaneWorksPlugin::UpdateMenuItem(AIMenuMessage*) {
+  // The host enables the width command itself, by what is selected.
+  if (widthModifierMenuItem_ != nullptr)
+    sAIMenu->UpdateMenuItemAutomatically(widthModifierMenuItem_, 1, 0, 0, 2, 32, 0, 0);
   return kNoErr;
 }
 

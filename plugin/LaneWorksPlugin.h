@@ -14,4 +14,12 @@ class LaneWorksPlugin : public Plugin {
   ASErr ShutdownPlugin(SPInterfaceMessage* message) override;
   ASErr Message(const char* caller, const char* selector, void* message) override;
   ASErr SetGlobal(Plugin* plugin) override;
+  ASErr GoMenuItem(AIMenuMessage* message) override;
+  ASErr UpdateMenuItem(AIMenuMessage* message) override;
+
+ private:
+  void AddMenuItems();
+
+  // Menu items, owned by the host.
+  AIMenuItemHandle widthModifierMenuItem_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "host/core/Alerts.h"
 
+#include "host/core/Expressions.h"
 #include "host/core/Host.h"
 
 namespace host {
@@ -86,7 +87,9 @@ void Alerts::CheckAllAnswered() {
 }
 
 const AIUserSuite* Alerts::Suite() {
-  static const AIUserSuite suite = {&MessageAlert, &ErrorAlert, &YesNoAlert};
+  static const AIUserSuite suite = {&MessageAlert, &ErrorAlert, &YesNoAlert,
+                                     &Expressions::IUAIRealToString,
+                                     &Expressions::EvaluateExpression};
   return &suite;
 }
 

@@ -47,6 +47,11 @@ enum HandleKind : std::uint8_t {
   kStringHandle,
   kMenuItemHandle,
   kToolHandle,
+  kArtSetHandle,
+  kArtStyleHandle,
+  kParserHandle,
+  kPaintFieldHandle,
+  kMenuGroupHandle,
 };
 
 }  // namespace host

@@ -56,7 +56,19 @@ ASErr Host::Send(const char* caller, const char* selector, MessageRecord& messag
   }
   transcript_.Line(line + " -> " + FormatCode(result));
   if (contexts_.Depth() != depth) contexts_.CheckBalanced("after the message");
+  SendEditNotifications();
   return result;
+}
+
+void Host::SendEditNotifications() {
+  if (notifying_) return;
+  notifying_ = true;
+  // Edits made while notifying are reported in the next round, not recursively.
+  const bool layers = documents_.TakeLayersChanged();
+  const bool edited = documents_.TakeEdited();
+  if (layers) Notify(kAILayerSetNotifier);
+  if (edited) Notify(kAIDocumentChangedNotifier);
+  notifying_ = false;
 }
 
 void Host::Notify(const char* type) {
@@ -112,6 +124,7 @@ void Host::Shutdown() {
   lockRefs_.clear();
   locks_ = 0;
   notifiers_.Clear();
+  menus_.Clear();
   module_.reset();
   globals_ = nullptr;
 }
@@ -172,6 +185,7 @@ void Host::Audit() {
                           " still held (" + std::to_string(held.count) + ")");
   }
   strings_.CheckAllDisposed("by the plug-in");
+  documents_.CheckAllReleased("by the plug-in");
   contexts_.CheckBalanced("by the plug-in");
   transcript_.Line("suites acquired " + std::to_string(registry_.AcquireCount()) + ", released " +
                    std::to_string(registry_.ReleaseCount()));

@@ -7,8 +7,12 @@
 
 #include "host/core/Alerts.h"
 #include "host/core/Contexts.h"
+#include "host/core/Documents.h"
+#include "host/core/Expressions.h"
+#include "host/core/Menus.h"
 #include "host/core/Notifiers.h"
 #include "host/core/PluginModule.h"
+#include "host/core/Preferences.h"
 #include "host/core/Strings.h"
 #include "host/core/SuiteRegistry.h"
 #include "host/core/Transcript.h"
@@ -49,6 +53,10 @@ class Host {
   Contexts& contexts() { return contexts_; }
   Strings& strings() { return strings_; }
   Notifiers& notifiers() { return notifiers_; }
+  Documents& documents() { return documents_; }
+  Preferences& preferences() { return preferences_; }
+  Expressions& expressions() { return expressions_; }
+  Menus& menus() { return menus_; }
 
   // The host's main window, owner of the plug-in's dialogs (null without a windowing shell).
   void SetAppWindow(AIWindowRef window) { appWindow_ = window; }
@@ -65,6 +73,9 @@ class Host {
   ASErr Send(const char* caller, const char* selector, MessageRecord& message);
   // Sends a notification of the given type to every notifier registered for it.
   void Notify(const char* type);
+  // Sends the layer-set and document-changed notifications that edits since the last call call
+  // for (the host does this itself after every message to the plug-in).
+  void SendEditNotifications();
 
   // The plug-in, as the suites see it.
   SPPluginRef PluginRef() const { return pluginRef_; }
@@ -89,6 +100,10 @@ class Host {
   Contexts contexts_{transcript_};
   Strings strings_{transcript_};
   Notifiers notifiers_{transcript_};
+  Documents documents_{transcript_};
+  Preferences preferences_{transcript_};
+  Expressions expressions_{transcript_};
+  Menus menus_{transcript_};
   SPBasicSuite basic_;
 
   std::unique_ptr<PluginModule> module_;
@@ -100,6 +115,7 @@ class Host {
   std::uintptr_t lockSerial_ = 0;
   int locks_ = 0;
   AIWindowRef appWindow_ = nullptr;
+  bool notifying_ = false;
 };
 
 }  // namespace host

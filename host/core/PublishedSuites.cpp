@@ -2,9 +2,12 @@
 
 #include "host/core/Alerts.h"
 #include "host/core/Contexts.h"
+#include "host/core/Menus.h"
 #include "host/core/Notifiers.h"
 #include "host/core/PluginSuites.h"
+#include "host/core/Preferences.h"
 #include "host/core/Strings.h"
+#include "host/suites/DocumentSuites.h"
 #include "hostapi/AIActionManager.h"
 #include "hostapi/AIArray.h"
 #include "hostapi/AIArt.h"
@@ -62,6 +65,20 @@ void PublishSuites(SuiteRegistry& registry) {
   registry.Register(kAIUserSuite, kAIUserSuiteVersion, Alerts::Suite());
   registry.Register(kAIFilePathSuite, kAIFilePathSuiteVersion, FilePathSuite());
   registry.Register(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion, Strings::Suite());
+  registry.Register(kAILayerSuite, kAILayerSuiteVersion, suites::LayerSuite());
+  registry.Register(kAIArtSuite, kAIArtSuiteVersion, suites::ArtSuite());
+  registry.Register(kAIArtSetSuite, kAIArtSetSuiteVersion, suites::ArtSetSuite());
+  registry.Register(kAIPathSuite, kAIPathSuiteVersion, suites::PathSuite());
+  registry.Register(kAIPathStyleSuite, kAIPathStyleSuiteVersion, suites::PathStyleSuite());
+  registry.Register(kAIArtStyleSuite, kAIArtStyleSuiteVersion, suites::ArtStyleSuite());
+  registry.Register(kAIArtStyleParserSuite, kAIArtStyleParserSuiteVersion,
+                    suites::ArtStyleParserSuite());
+  registry.Register(kAIPatternSuite, kAIPatternSuiteVersion, suites::PatternSuite());
+  registry.Register(kAICustomColorSuite, kAICustomColorSuiteVersion, suites::CustomColorSuite());
+  registry.Register(kAIGradientSuite, kAIGradientSuiteVersion, suites::GradientSuite());
+  registry.Register(kAIRealMathSuite, kAIRealMathSuiteVersion, suites::RealMathSuite());
+  registry.Register(kAIPreferenceSuite, kAIPreferenceSuiteVersion, Preferences::Suite());
+  registry.Register(kAIMenuSuite, kAIMenuSuiteVersion, Menus::Suite());
 
   const std::pair<const char*, std::int32_t> empty[] = {
       {kAIFoldersSuite, kAIFoldersSuiteVersion},
@@ -69,33 +86,20 @@ void PublishSuites(SuiteRegistry& registry) {
       {kSPFilesSuite, kSPFilesSuiteVersion},
       {kAIActionManagerSuite, kAIActionManagerSuiteVersion},
       {kAIArraySuite, kAIArraySuiteVersion},
-      {kAIArtSuite, kAIArtSuiteVersion},
-      {kAIArtSetSuite, kAIArtSetSuiteVersion},
-      {kAIArtStyleSuite, kAIArtStyleSuiteVersion},
-      {kAIArtStyleParserSuite, kAIArtStyleParserSuiteVersion},
       {kAIBlockSuite, kAIBlockSuiteVersion},
       {kAICursorSnapSuite, kAICursorSnapSuiteVersion},
-      {kAICustomColorSuite, kAICustomColorSuiteVersion},
       {kAIDocumentSuite, kAIDocumentSuiteVersion},
       {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
-      {kAIGradientSuite, kAIGradientSuiteVersion},
       {kAIHitTestSuite, kAIHitTestSuiteVersion},
-      {kAILayerSuite, kAILayerSuiteVersion},
       {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
-      {kAIMenuSuite, kAIMenuSuiteVersion},
       {kAIModalParentSuite, kAIModalParentSuiteVersion},
       {kAIPanelSuite, kAIPanelSuiteVersion},
       {kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion},
-      {kAIPathSuite, kAIPathSuiteVersion},
-      {kAIPathStyleSuite, kAIPathStyleSuiteVersion},
-      {kAIPatternSuite, kAIPatternSuiteVersion},
       {kAIPluginSuite, kAIPluginSuiteVersion},
       {kAIPluginGroupSuite, kAIPluginGroupSuiteVersion},
-      {kAIPreferenceSuite, kAIPreferenceSuiteVersion},
       {kAIRasterSuite, kAIRasterSuiteVersion},
       {kAIRasterizeSuite, kAIRasterizeSuiteVersion},
       {kAIRealBezierSuite, kAIRealBezierSuiteVersion},
-      {kAIRealMathSuite, kAIRealMathSuiteVersion},
       {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
       {kAIToolSuite, kAIToolSuiteVersion},
       {kAIUserInterfaceThemeSuite, kAIUserInterfaceThemeSuiteVersion},

@@ -39,6 +39,29 @@ Session::Session(Host& host, ModuleFactory moduleFactory, std::string pluginPath
     : host_(host), moduleFactory_(std::move(moduleFactory)), pluginPath_(std::move(pluginPath)) {
   AddLifeCycleCommands();
   AddMessageCommands();
+  AddDocumentCommands(*this);
+  AddPreferenceCommands(*this);
+  AddMenuCommands(*this);
+}
+
+void Session::SetFolders(std::filesystem::path scripts, std::filesystem::path output) {
+  scripts_ = std::move(scripts);
+  output_ = std::move(output);
+}
+
+std::filesystem::path PathFromUtf8(const std::string& name) {
+  return std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+std::filesystem::path Session::Input(const std::string& name) const {
+  if (name.rfind("out:", 0) == 0) return Output(name.substr(4));
+  const std::filesystem::path path = PathFromUtf8(name);
+  return path.is_absolute() ? path : scripts_ / path;
+}
+
+std::filesystem::path Session::Output(const std::string& name) const {
+  const std::filesystem::path path = PathFromUtf8(name);
+  return path.is_absolute() ? path : output_ / path;
 }
 
 void Session::Add(const std::string& name, const std::string& usage, Command command) {
@@ -106,15 +129,17 @@ void Session::AddLifeCycleCommands() {
     host_.suites().Omit(a[0]);
     return "";
   });
-  Add("trace", "suites|contexts on|off", [this](const Words& a) -> std::string {
+  Add("trace", "suites|contexts|expressions on|off", [this](const Words& a) -> std::string {
     if (a.size() != 2 || (a[1] != "on" && a[1] != "off")) return "what and on or off expected";
     const bool on = a[1] == "on";
     if (a[0] == "suites") {
       host_.suites().TraceCalls(on);
     } else if (a[0] == "contexts") {
       host_.contexts().Trace(on);
+    } else if (a[0] == "expressions") {
+      host_.expressions().Trace(on);
     } else {
-      return "suites or contexts expected";
+      return "suites, contexts or expressions expected";
     }
     return "";
   });

@@ -3,6 +3,7 @@
 // double quotes make one word of a text with blanks (\" and \\ inside).
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -35,6 +36,12 @@ class Session {
 
   Host& host() { return host_; }
 
+  // Files named by commands: inputs relative to the script's folder ("out:NAME" names a file in
+  // the output folder), outputs relative to the output folder.
+  void SetFolders(std::filesystem::path scripts, std::filesystem::path output);
+  std::filesystem::path Input(const std::string& name) const;
+  std::filesystem::path Output(const std::string& name) const;
+
  private:
   void AddLifeCycleCommands();
   void AddMessageCommands();
@@ -47,7 +54,17 @@ class Session {
   ModuleFactory moduleFactory_;
   std::string pluginPath_;
   std::map<std::string, Entry> commands_;
+  std::filesystem::path scripts_{"."};
+  std::filesystem::path output_{"."};
 };
+
+// A UTF-8 file name as a path (on Windows the narrow form would be read in the ANSI code page).
+std::filesystem::path PathFromUtf8(const std::string& name);
+
+// Commands of each area of the host.
+void AddDocumentCommands(Session& session);
+void AddPreferenceCommands(Session& session);
+void AddMenuCommands(Session& session);
 
 // Splits a line into words; answers false when a quote is not closed.
 bool SplitWords(const std::string& line, Words* words);

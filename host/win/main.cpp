@@ -1,13 +1,18 @@
 // The headless host: runs session scripts against a plug-in DLL and writes their transcripts.
 //
-//   lwhost [--plugin-dir DIR] [--transcript FILE] [--show] SCRIPT
+//   lwhost [--plugin-dir DIR] [--out DIR] [--transcript FILE] [--show] SCRIPT
 //       runs one session; the transcript goes to stdout (and FILE). Exit status 1 when the
 //       plug-in broke a contract or the script went wrong.
-//   lwhost --check [--plugin-dir DIR] SCRIPT...
+//   lwhost --check [--plugin-dir DIR] [--out DIR] SCRIPT...
 //       runs each session and compares its transcript with the .expected file beside it; a
 //       differing transcript is kept beside it as .actual. Exit status 1 on any difference.
 //
-// "start" loads DIR/LaneWorks.aip; "start NAME" loads DIR/NAME.
+// "start" loads DIR/LaneWorks.aip; "start NAME" loads DIR/NAME. Files a script opens are found
+// beside it; files it saves go to the --out folder (default: the current folder).
+//
+// --profile DIR is the host's profile folder, where its preferences are kept between runs
+// (default: a folder in the temporary folder). With --check each session gets a fresh, empty
+// profile of its own in DIR, named after the script, so that sessions do not see each other's.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,6 +24,7 @@
 #include <vector>
 
 #include "host/core/Session.h"
+#include "host/win/DialogAutomation.h"
 #include "host/win/DllModule.h"
 #include "host/win/MainWindow.h"
 #include "host/win/WideText.h"
@@ -30,8 +36,24 @@ struct Options {
   bool show = false;
   std::wstring pluginDir = L".";
   std::wstring transcriptPath;
+  std::wstring outputDir = L".";
+  std::wstring profileDir;  // empty: the default
   std::vector<std::wstring> scripts;
 };
+
+// The profile folder of a session: fresh for each script when checking.
+std::filesystem::path ProfileFolder(const Options& options, const std::wstring& scriptPath) {
+  std::filesystem::path base = options.profileDir;
+  if (base.empty()) {
+    base = std::filesystem::temp_directory_path() /
+           (options.check ? L"LaneWorks host check profiles" : L"LaneWorks host profile");
+  }
+  if (!options.check) return base;
+  const std::filesystem::path folder = base / std::filesystem::path(scriptPath).stem();
+  std::error_code error;
+  std::filesystem::remove_all(folder, error);
+  return folder;
+}
 
 bool ReadFile(const std::wstring& path, std::string* text) {
   std::ifstream file(std::filesystem::path(path), std::ios::binary);
@@ -49,13 +71,14 @@ bool WriteFile(const std::wstring& path, const std::string& text) {
 }
 
 // Runs one script with a fresh host; the transcript is returned through *transcript.
-int RunSession(const Options& options, const std::string& script, bool echo,
-               std::string* transcript) {
+int RunSession(const Options& options, const std::wstring& scriptPath, const std::string& script,
+               bool echo, std::string* transcript) {
   host::MainWindow window;
   window.Show(options.show);
   host::Host host;
   host.SetAppWindow(window.handle());
   if (echo) host.transcript().Echo(stdout);
+  host.preferences().UseProfile(ProfileFolder(options, scriptPath));
   const std::wstring pluginDir = options.pluginDir;
   host::Session session(
       host,
@@ -63,9 +86,14 @@ int RunSession(const Options& options, const std::string& script, bool echo,
         return std::make_unique<host::DllModule>(pluginDir + L"\\" + host::Widen(name));
       },
       "LaneWorks.aip");
-  const int violations = session.Run(script);
+  std::filesystem::create_directories(options.outputDir);
+  session.SetFolders(std::filesystem::path(scriptPath).parent_path(), options.outputDir);
+  host::DialogAutomation dialogs(host);
+  dialogs.AddCommands(session);
+  session.Run(script);
+  dialogs.CheckAllUsed();
   *transcript = host.transcript().Text();
-  return violations;
+  return host.transcript().ViolationCount();
 }
 
 std::wstring Replace(const std::wstring& path, const std::wstring& from, const std::wstring& to) {
@@ -85,7 +113,7 @@ int Check(const Options& options) {
       continue;
     }
     const bool hasExpected = ReadFile(expectedPath, &expected);
-    RunSession(options, script, false, &actual);
+    RunSession(options, scriptPath, script, false, &actual);
     if (hasExpected && actual == expected) {
       std::printf("ok   %s\n", host::Narrow(scriptPath).c_str());
       DeleteFileW(actualPath.c_str());
@@ -109,6 +137,10 @@ bool ParseOptions(int argc, wchar_t** argv, Options* options) {
       options->show = true;
     } else if (arg == L"--plugin-dir" && i + 1 < argc) {
       options->pluginDir = argv[++i];
+    } else if (arg == L"--profile" && i + 1 < argc) {
+      options->profileDir = argv[++i];
+    } else if (arg == L"--out" && i + 1 < argc) {
+      options->outputDir = argv[++i];
     } else if (arg == L"--transcript" && i + 1 < argc) {
       options->transcriptPath = argv[++i];
     } else if (!arg.empty() && arg[0] == L'-') {
@@ -126,8 +158,9 @@ int wmain(int argc, wchar_t** argv) {
   Options options;
   if (!ParseOptions(argc, argv, &options)) {
     std::fprintf(stderr,
-                 "usage: lwhost [--plugin-dir DIR] [--transcript FILE] [--show] SCRIPT\n"
-                 "       lwhost --check [--plugin-dir DIR] SCRIPT...\n");
+                 "usage: lwhost [--plugin-dir DIR] [--out DIR] [--profile DIR] [--transcript FILE] "
+                 "[--show] SCRIPT\n"
+                 "       lwhost --check [--plugin-dir DIR] [--out DIR] [--profile DIR] SCRIPT...\n");
     return 2;
   }
   if (options.check) return Check(options);
@@ -137,7 +170,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "lwhost: cannot read %s\n", host::Narrow(options.scripts[0]).c_str());
     return 2;
   }
-  const int violations = RunSession(options, script, true, &transcript);
+  const int violations = RunSession(options, options.scripts[0], script, true, &transcript);
   if (!options.transcriptPath.empty() && !WriteFile(options.transcriptPath, transcript)) {
     std::fprintf(stderr, "lwhost: cannot write %s\n", host::Narrow(options.transcriptPath).c_str());
     return 2;

@@ -1,0 +1,81 @@
+// The host's open document and the objects the plug-in holds in it: art sets, style parsers and
+// removed paint fields (counted until given back), and the art styles the document keeps. The
+// document suites reach everything through here and report misuse as violations.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/core/HandleTable.h"
+#include "host/core/Transcript.h"
+#include "host/document/Appearance.h"
+#include "host/document/Document.h"
+#include "hostapi/AIArtStyleParser.h"
+
+namespace host {
+
+class Documents {
+ public:
+  explicit Documents(Transcript& transcript) : transcript_(transcript) {}
+
+  Document* current() const { return document_.get(); }
+  // Makes document the open one (null closes it); what the plug-in held in the old one is
+  // reported and forgotten.
+  void Replace(std::unique_ptr<Document> document);
+
+  // The document, or null after recording what function needed it for.
+  Document* Require(const char* function);
+  // The art or layer of a live handle; null (with a violation naming function) otherwise.
+  Art* FindArt(AIArtHandle art, const char* function);
+  Layer* FindLayer(AILayerHandle layer, const char* function);
+  // The error code for a handle that FindArt or FindLayer refused.
+  AIErr RefusalCode() const { return refusal_; }
+
+  // Edits mark the document changed; the host notifies once the plug-in's call has returned.
+  void MarkEdited() { edited_ = true; }
+  void MarkLayersChanged() { layersChanged_ = true; }
+  bool TakeEdited() { return std::exchange(edited_, false); }
+  bool TakeLayersChanged() { return std::exchange(layersChanged_, false); }
+
+  // Art sets made by NewArtSet.
+  using ArtList = std::vector<AIArtHandle>;
+  HandleTable<ArtList, AIArtSetHandle, kArtSetHandle> artSets;
+  // Art styles the document keeps; never given back by the plug-in.
+  HandleTable<Appearance, AIArtStyleHandle, kArtStyleHandle> artStyles;
+  struct Parser {
+    std::vector<AIParserPaintField> fields;  // in appearance order, front-most first
+    Appearance parsed;                        // the flags of the parsed style
+    bool parsedAny = false;
+  };
+  HandleTable<Parser, AIStyleParser, kParserHandle> parsers;
+  HandleTable<PaintField, AIParserPaintField, kPaintFieldHandle> paintFields;
+
+  // Reports art sets, parsers and paint fields still held, and forgets them.
+  void CheckAllReleased(const char* when);
+  // One line per count, for the status command.
+  std::string HeldSummary() const;
+
+ private:
+  void Refuse(AIErr code, const std::string& what);
+
+  Transcript& transcript_;
+  std::unique_ptr<Document> document_;
+  AIErr refusal_ = kNoErr;
+  bool edited_ = false;
+  bool layersChanged_ = false;
+};
+
+// Runs a document edit, turning the model's refusal into its host code (no violation: the host
+// application refuses such calls too).
+template <typename Edit>
+AIErr RunEdit(Edit edit) {
+  try {
+    edit();
+    return kNoErr;
+  } catch (const DocumentError& error) {
+    return error.code();
+  }
+}
+
+}  // namespace host

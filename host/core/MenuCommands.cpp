@@ -1,0 +1,57 @@
+// Session commands for the menu items that the plug-in added.
+#include "host/core/Session.h"
+
+namespace host {
+namespace {
+
+std::string DescribeRule(const AIMenuAutoUpdateRule& rule) {
+  return "action " + std::to_string(rule.action) + ", in artwork " +
+         std::to_string(rule.ifObjectIsInArtwork) + ", not in artwork " +
+         std::to_string(rule.ifObjectIsNotInArtwork) + ", selected " +
+         std::to_string(rule.ifObjectIsSelected) + ", not selected " +
+         std::to_string(rule.ifObjectIsNotSelected) + ", if true " +
+         std::to_string(rule.ifIsTrue) + ", if not true " + std::to_string(rule.ifIsNotTrue);
+}
+
+// Sends a menu message for the item showing text, as the user's choice or the menu's opening.
+std::string SendToItem(Host& host, const Words& a, const char* selector) {
+  if (a.size() != 1) return "one item text expected";
+  const Menus::Item* item = host.menus().ItemWithText(a[0]);
+  if (item == nullptr) return "no menu item shows " + Quote(a[0]);
+  MessageRecord message{};
+  message.menu.menuItem = item->handle;
+  host.Send(kAIMenuCaller, selector, message);
+  return "";
+}
+
+}  // namespace
+
+void AddMenuCommands(Session& session) {
+  Host& host = session.host();
+  session.Add("menu", "\"ITEM TEXT\"", [&host](const Words& a) -> std::string {
+    return SendToItem(host, a, kAIMenuGoSelector);
+  });
+  session.Add("menu-update", "\"ITEM TEXT\"", [&host](const Words& a) -> std::string {
+    return SendToItem(host, a, kAIMenuUpdateSelector);
+  });
+  session.Add("menus", "", [&host](const Words& a) -> std::string {
+    if (!a.empty()) return "too many words";
+    const Menus& menus = host.menus();
+    for (const Menus::Group& group : menus.Groups()) {
+      if (group.parent == nullptr) continue;
+      host.transcript().Line("menu group " + Quote(group.name) + ", options " +
+                             std::to_string(group.options));
+    }
+    if (menus.Items().empty()) host.transcript().Line("menu items: none");
+    for (const Menus::Item& item : menus.Items()) {
+      host.transcript().Line(
+          "menu item " + Quote(item.text) + " in " + Quote(item.group) + ", key " +
+          (item.key.empty() ? std::string("none") : Quote(item.key)) + ", options " +
+          std::to_string(item.options) + (item.checked ? ", checked" : "") +
+          (item.rule ? ", updated automatically: " + DescribeRule(*item.rule) : ""));
+    }
+    return "";
+  });
+}
+
+}  // namespace host

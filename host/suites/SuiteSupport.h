@@ -1,0 +1,46 @@
+// Shared by the document suites: reaching the host, checking result pointers, and the common
+// shape of a call that works on one art object or layer.
+#pragma once
+
+#include <string>
+
+#include "host/core/Host.h"
+#include "host/core/Utf.h"
+
+namespace host::suites {
+
+inline Documents& Docs() { return Host::Current().documents(); }
+inline Transcript& Log() { return Host::Current().transcript(); }
+
+// False (with a violation) when a result pointer is null.
+template <typename T>
+bool Out(T* pointer, const char* function) {
+  if (pointer != nullptr) return true;
+  Log().Violation(std::string(function) + " with a null result pointer");
+  return false;
+}
+
+// Runs work(art) for a live art handle; answers the refusal code otherwise.
+template <typename Work>
+AIErr WithArt(AIArtHandle handle, const char* function, Work work) {
+  Art* art = Docs().FindArt(handle, function);
+  if (art == nullptr) return Docs().RefusalCode();
+  return work(*art);
+}
+
+template <typename Work>
+AIErr WithLayer(AILayerHandle handle, const char* function, Work work) {
+  Layer* layer = Docs().FindLayer(handle, function);
+  if (layer == nullptr) return Docs().RefusalCode();
+  return work(*layer);
+}
+
+// The document's answer to an edit it refuses (a DocumentError), as its code.
+template <typename Change>
+AIErr Edit(Change change) {
+  const AIErr error = RunEdit(change);
+  if (error == kNoErr) Docs().MarkEdited();
+  return error;
+}
+
+}  // namespace host::suites
