@@ -13,7 +13,8 @@ void BM_WriteDocument(benchmark::State& state) {
 }
 
 void BM_ReadDocument(benchmark::State& state) {
-  const std::string json = host::WriteDocument(*bench::GenerateMap(static_cast<int>(state.range(0)), 20));
+  const std::string json =
+      host::WriteDocument(*bench::GenerateMap(static_cast<int>(state.range(0)), 20));
   state.counters["bytes"] = static_cast<double>(json.size());
   for (auto _ : state) benchmark::DoNotOptimize(host::ReadDocument(json));
   state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -21,7 +21,8 @@ std::unique_ptr<host::Document> GenerateMap(int paths, int layerCount) {
   for (int road = 0; road < paths / 2; ++road) {
     host::PathGeometry geometry;
     const int count = anchors(random);
-    for (int k = 0; k < count; ++k) geometry.segments.push_back(host::CornerAt({coordinate(random), coordinate(random)}));
+    for (int k = 0; k < count; ++k)
+      geometry.segments.push_back(host::CornerAt({coordinate(random), coordinate(random)}));
     // The fill goes into an upper layer, the casing into the layer below it.
     const int pair = road % (layerCount / 2);
     for (int part = 0; part < 2; ++part) {

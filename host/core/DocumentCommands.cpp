@@ -124,11 +124,13 @@ void AddSelectionCommands(Session& session) {
       if (art == nullptr || art->type() != kPathArt) return "no path has the id " + Quote(a[0]);
       for (std::size_t i = 1; i < a.size(); ++i) {
         const std::string& word = a[i];
-        if (word.empty() || word.size() > 5 || word.find_first_not_of("0123456789") != std::string::npos) {
+        if (word.empty() || word.size() > 5 ||
+            word.find_first_not_of("0123456789") != std::string::npos) {
           return "anchor indices are numbers";
         }
         const int index = std::stoi(word);
-        if (static_cast<std::size_t>(index) >= art->path().segments.size()) return "anchor " + word + " does not exist";
+        if (static_cast<std::size_t>(index) >= art->path().segments.size())
+          return "anchor " + word + " does not exist";
         document.SetSegmentSelected(*art, index, true);
       }
       return "";

@@ -7,7 +7,9 @@
 namespace host {
 namespace {
 
-std::string Point(AIRealPoint p) { return "(" + FormatNumber(p.h) + " " + FormatNumber(p.v) + ")"; }
+std::string Point(AIRealPoint p) {
+  return "(" + FormatNumber(p.h) + " " + FormatNumber(p.v) + ")";
+}
 
 std::string SwatchName(const Document& document, const AIColor& color) {
   const SwatchLibrary& swatches = document.swatches();
@@ -53,16 +55,19 @@ std::string Paint(const Document& document, const PaintField& field) {
     return "fill " + Color(document, fill->color) + (fill->overprint ? " overprint" : "");
   }
   const auto& stroke = std::get<AIStrokeStyle>(field);
-  std::string text = "stroke " + FormatNumber(stroke.width) + " pt " + Color(document, stroke.color);
+  std::string text =
+      "stroke " + FormatNumber(stroke.width) + " pt " + Color(document, stroke.color);
   static const char* const kCaps[] = {"butt", "round", "projecting"};
   static const char* const kJoins[] = {"miter", "round", "bevel"};
-  if (stroke.cap != kAIButtCap && stroke.cap >= 0 && stroke.cap <= 2) text += std::string(" cap ") + kCaps[stroke.cap];
+  if (stroke.cap != kAIButtCap && stroke.cap >= 0 && stroke.cap <= 2)
+    text += std::string(" cap ") + kCaps[stroke.cap];
   if (stroke.join != kAIMiterJoin && stroke.join >= 0 && stroke.join <= 2) {
     text += std::string(" join ") + kJoins[stroke.join];
   }
   if (stroke.dash.length > 0) {
     text += " dash";
-    for (int i = 0; i < stroke.dash.length && i < kMaxDashComponents; ++i) text += " " + FormatNumber(stroke.dash.array[i]);
+    for (int i = 0; i < stroke.dash.length && i < kMaxDashComponents; ++i)
+      text += " " + FormatNumber(stroke.dash.array[i]);
     if (stroke.dash.offset != 0) text += " offset " + FormatNumber(stroke.dash.offset);
   }
   if (stroke.overprint) text += " overprint";
@@ -96,7 +101,8 @@ std::string Attributes(AIArtUserAttr attributes) {
   return text;
 }
 
-void DescribeArt(const Document& document, const Art& art, int depth, std::vector<std::string>& lines) {
+void DescribeArt(const Document& document, const Art& art, int depth,
+                 std::vector<std::string>& lines) {
   const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
   std::string line = indent + TypeName(art) + " " + art.id() + Attributes(art.ownAttributes());
   if (art.type() == kPathArt) {
@@ -124,7 +130,8 @@ void DescribeArt(const Document& document, const Art& art, int depth, std::vecto
     geometry.pop_back();
     lines.push_back(geometry);
   }
-  for (const PaintField& field : art.appearance().paint) lines.push_back(indent + "  " + Paint(document, field));
+  for (const PaintField& field : art.appearance().paint)
+    lines.push_back(indent + "  " + Paint(document, field));
   if (!art.IsContainer()) return;
   for (const Art* child = art.firstChild(); child != nullptr; child = child->behind()) {
     if (child->IsLayerGroup()) {
@@ -134,7 +141,8 @@ void DescribeArt(const Document& document, const Art& art, int depth, std::vecto
   }
 }
 
-void DescribeLayer(const Document& document, const Layer& layer, int depth, std::vector<std::string>& lines) {
+void DescribeLayer(const Document& document, const Layer& layer, int depth,
+                   std::vector<std::string>& lines) {
   const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
   std::string line = indent + "layer " + layer.id() + " \"" + layer.title + "\"";
   if (!layer.visible) line += " hidden";
@@ -166,7 +174,8 @@ std::string FormatNumber(double value) {
 
 std::vector<std::string> DescribeDocument(const Document& document) {
   std::vector<std::string> lines;
-  for (std::int32_t i = 0; i < document.CountLayers(); ++i) DescribeLayer(document, *document.NthLayer(i), 0, lines);
+  for (std::int32_t i = 0; i < document.CountLayers(); ++i)
+    DescribeLayer(document, *document.NthLayer(i), 0, lines);
   std::string selection = "selection:";
   for (const Art* art : document.SelectedArt()) selection += " " + art->id();
   lines.push_back(selection);

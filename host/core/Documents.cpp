@@ -1,6 +1,16 @@
 #include "host/core/Documents.h"
 
 namespace host {
+namespace {
+
+Art* Lookup(const Document& document, AIArtHandle art) {
+  return document.FindArt(art);
+}
+Layer* Lookup(const Document& document, AILayerHandle layer) {
+  return document.FindLayer(layer);
+}
+
+}  // namespace
 
 void Documents::Replace(std::unique_ptr<Document> document) {
   CheckAllReleased("when the document was closed");
@@ -23,43 +33,33 @@ Document* Documents::Require(const char* function) {
   return document_.get();
 }
 
-Art* Documents::FindArt(AIArtHandle art, const char* function) {
+template <typename Object, typename Handle>
+Object* Documents::FindObject(Handle handle, const char* function, const char* what) {
   if (Require(function) == nullptr) return nullptr;
-  if (art == nullptr) {
-    Refuse(kBadParameterErr, std::string(function) + " with a null art handle");
+  if (handle == nullptr) {
+    Refuse(kBadParameterErr, std::string(function) + " with a null " + what + " handle");
     return nullptr;
   }
-  switch (document_->Status(art)) {
+  switch (document_->Status(handle)) {
     case HandleStatus::kLive:
-      return document_->FindArt(art);
+      return Lookup(*document_, handle);
     case HandleStatus::kStale:
-      Refuse(kStaleHandleErr, std::string(function) + " with a stale art handle");
-      return nullptr;
-    case HandleStatus::kForeign:
-      break;
-  }
-  Refuse(kStaleHandleErr, std::string(function) + " with a handle that is not art of this document");
-  return nullptr;
-}
-
-Layer* Documents::FindLayer(AILayerHandle layer, const char* function) {
-  if (Require(function) == nullptr) return nullptr;
-  if (layer == nullptr) {
-    Refuse(kBadParameterErr, std::string(function) + " with a null layer handle");
-    return nullptr;
-  }
-  switch (document_->Status(layer)) {
-    case HandleStatus::kLive:
-      return document_->FindLayer(layer);
-    case HandleStatus::kStale:
-      Refuse(kStaleHandleErr, std::string(function) + " with a stale layer handle");
+      Refuse(kStaleHandleErr, std::string(function) + " with a stale " + what + " handle");
       return nullptr;
     case HandleStatus::kForeign:
       break;
   }
   Refuse(kStaleHandleErr,
-         std::string(function) + " with a handle that is not a layer of this document");
+         std::string(function) + " with a handle that is not " + what + " of this document");
   return nullptr;
+}
+
+Art* Documents::FindArt(AIArtHandle art, const char* function) {
+  return FindObject<Art>(art, function, "art");
+}
+
+Layer* Documents::FindLayer(AILayerHandle layer, const char* function) {
+  return FindObject<Layer>(layer, function, "layer");
 }
 
 void Documents::CheckAllReleased(const char* when) {

@@ -45,7 +45,7 @@ class Documents {
   HandleTable<Appearance, AIArtStyleHandle, kArtStyleHandle> artStyles;
   struct Parser {
     std::vector<AIParserPaintField> fields;  // in appearance order, front-most first
-    Appearance parsed;                        // the flags of the parsed style
+    Appearance parsed;                       // the flags of the parsed style
     bool parsedAny = false;
   };
   HandleTable<Parser, AIStyleParser, kParserHandle> parsers;
@@ -58,6 +58,8 @@ class Documents {
 
  private:
   void Refuse(AIErr code, const std::string& what);
+  template <typename Object, typename Handle>
+  Object* FindObject(Handle handle, const char* function, const char* what);
 
   Transcript& transcript_;
   std::unique_ptr<Document> document_;

@@ -63,7 +63,8 @@ void AddCurve(Extent& extent, const Segment& from, const Segment& to) {
   Extremes(p0.h, p1.h, p2.h, p3.h, ts, &count);
   Extremes(p0.v, p1.v, p2.v, p3.v, ts, &count);
   for (int i = 0; i < count; ++i) {
-    extent.Add(AIRealPoint{Cubic(p0.h, p1.h, p2.h, p3.h, ts[i]), Cubic(p0.v, p1.v, p2.v, p3.v, ts[i])});
+    extent.Add(
+        AIRealPoint{Cubic(p0.h, p1.h, p2.h, p3.h, ts[i]), Cubic(p0.v, p1.v, p2.v, p3.v, ts[i])});
   }
 }
 
@@ -79,8 +80,10 @@ void AddArt(Extent& extent, const Art& art) {
       const auto& segments = art.path().segments;
       if (segments.empty()) return;
       extent.Add(segments.front().p);
-      for (std::size_t i = 1; i < segments.size(); ++i) AddCurve(extent, segments[i - 1], segments[i]);
-      if (art.path().closed && segments.size() > 1) AddCurve(extent, segments.back(), segments.front());
+      for (std::size_t i = 1; i < segments.size(); ++i)
+        AddCurve(extent, segments[i - 1], segments[i]);
+      if (art.path().closed && segments.size() > 1)
+        AddCurve(extent, segments.back(), segments.front());
       return;
     }
     case kPlacedArt:
@@ -91,8 +94,9 @@ void AddArt(Extent& extent, const Art& art) {
       const TextContent& text = art.text();
       extent.Add(text.anchor);
       // An estimate: half an em per character on one line.
-      extent.Add(AIRealPoint{text.anchor.h + 0.5 * text.fontSize * static_cast<AIReal>(text.text.size()) / 2,
-                             text.anchor.v + text.fontSize});
+      extent.Add(AIRealPoint{
+          text.anchor.h + 0.5 * text.fontSize * static_cast<AIReal>(text.text.size()) / 2,
+          text.anchor.v + text.fontSize});
       return;
     }
     default:
@@ -126,7 +130,8 @@ AIRealRect GeometricBounds(const Art& art) {
 AIRealRect VisualBounds(const Art& art) {
   AIRealRect bounds = GeometricBounds(art);
   const AIReal half = WidestStroke(art) / 2;
-  return AIRealRect{bounds.left - half, bounds.top + half, bounds.right + half, bounds.bottom - half};
+  return AIRealRect{bounds.left - half, bounds.top + half, bounds.right + half,
+                    bounds.bottom - half};
 }
 
 }  // namespace host

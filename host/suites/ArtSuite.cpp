@@ -8,7 +8,9 @@ namespace {
 
 constexpr AIArtUserAttr kKnownAttributes = kArtSelected | kArtLocked | kArtHidden;
 
-bool ValidOrder(AIPaintOrder order) { return order >= kPlaceAbove && order <= kPlaceInsideOnBottom; }
+bool ValidOrder(AIPaintOrder order) {
+  return order >= kPlaceAbove && order <= kPlaceInsideOnBottom;
+}
 
 AIErr GetArtType(AIArtHandle handle, AIArtType* type) {
   if (!Out(type, "GetArtType")) return kBadParameterErr;
@@ -136,16 +138,17 @@ AIErr GetArtBounds(AIArtHandle handle, AIRealRect* bounds) {
 
 AIBoolean ValidArt(AIArtHandle handle) {
   Document* document = Docs().current();
-  return document != nullptr && handle != nullptr && document->Status(handle) == HandleStatus::kLive;
+  return document != nullptr && handle != nullptr &&
+         document->Status(handle) == HandleStatus::kLive;
 }
 
 }  // namespace
 
 const AIArtSuite* ArtSuite() {
   static const AIArtSuite suite = {
-      &GetArtType,   &GetArtParent, &GetLayerOfArt,     &GetFirstArtOfLayer,
-      &GetArtUserAttr, &SetArtUserAttr, &NewArt,        &DisposeArt,
-      &DuplicateArt, &ArtsHaveEqualPaths, &GetArtBounds, &ValidArt};
+      &GetArtType,     &GetArtParent,       &GetLayerOfArt, &GetFirstArtOfLayer,
+      &GetArtUserAttr, &SetArtUserAttr,     &NewArt,        &DisposeArt,
+      &DuplicateArt,   &ArtsHaveEqualPaths, &GetArtBounds,  &ValidArt};
   return &suite;
 }
 

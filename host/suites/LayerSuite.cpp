@@ -145,10 +145,10 @@ AIErr DeselectArtOnLayer(AILayerHandle handle) {
 
 const AILayerSuite* LayerSuite() {
   static const AILayerSuite suite = {
-      &CountLayers,      &GetNthLayer,      &GetFirstLayer,    &GetNextPreorderLayer,
-      &GetLayerParent,   &GetLayerTitle,    &SetLayerTitle,    &GetLayerVisible,
-      &SetLayerVisible,  &GetLayerEditable, &SetLayerEditable, &GetCurrentLayer,
-      &SetCurrentLayer,  &LayerHasSelectedArt, &DeselectArtOnLayer};
+      &CountLayers,     &GetNthLayer,         &GetFirstLayer,     &GetNextPreorderLayer,
+      &GetLayerParent,  &GetLayerTitle,       &SetLayerTitle,     &GetLayerVisible,
+      &SetLayerVisible, &GetLayerEditable,    &SetLayerEditable,  &GetCurrentLayer,
+      &SetCurrentLayer, &LayerHasSelectedArt, &DeselectArtOnLayer};
   return &suite;
 }
 

@@ -94,7 +94,8 @@ AIErr GetPathSegmentSelected(AIArtHandle path, std::int16_t index, AIBoolean* se
   if (!Out(selected, "GetPathSegmentSelected")) return kBadParameterErr;
   return WithPath(path, "GetPathSegmentSelected", [&](Art& art) {
     if (index < 0 || static_cast<std::size_t>(index) >= art.path().segments.size()) {
-      Log().Violation("GetPathSegmentSelected with index " + std::to_string(index) + " out of range");
+      Log().Violation("GetPathSegmentSelected with index " + std::to_string(index) +
+                      " out of range");
       return kBadParameterErr;
     }
     *selected = art.path().segments[static_cast<std::size_t>(index)].selected ? 1 : 0;
@@ -105,7 +106,8 @@ AIErr GetPathSegmentSelected(AIArtHandle path, std::int16_t index, AIBoolean* se
 AIErr SetPathSegmentSelected(AIArtHandle path, std::int16_t index, AIBoolean selected) {
   return WithPath(path, "SetPathSegmentSelected", [&](Art& art) {
     if (index < 0 || static_cast<std::size_t>(index) >= art.path().segments.size()) {
-      Log().Violation("SetPathSegmentSelected with index " + std::to_string(index) + " out of range");
+      Log().Violation("SetPathSegmentSelected with index " + std::to_string(index) +
+                      " out of range");
       return kBadParameterErr;
     }
     return Edit([&] { Docs().current()->SetSegmentSelected(art, index, selected != 0); });
@@ -116,9 +118,9 @@ AIErr SetPathSegmentSelected(AIArtHandle path, std::int16_t index, AIBoolean sel
 
 const AIPathSuite* PathSuite() {
   static const AIPathSuite suite = {
-      &GetPathSegmentCount, &GetPathSegments, &SetPathSegments,        &InsertPathSegments,
-      &DeletePathSegments,  &GetPathClosed,   &SetPathClosed,          &GetPathSegmentSelected,
-      &SetPathSegmentSelected};
+      &GetPathSegmentCount, &GetPathSegments,        &SetPathSegments,
+      &InsertPathSegments,  &DeletePathSegments,     &GetPathClosed,
+      &SetPathClosed,       &GetPathSegmentSelected, &SetPathSegmentSelected};
   return &suite;
 }
 

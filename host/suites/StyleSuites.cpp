@@ -50,7 +50,8 @@ AIErr SetArtStyle(AIArtHandle handle, AIArtStyleHandle style) {
   return WithArt(handle, "SetArtStyle", [&](Art& art) {
     if (!HasAppearance(art)) return kBadParameterErr;
     for (const PaintField& field : appearance->paint) {
-      const AIColor& color = std::visit([](const auto& f) -> const AIColor& { return f.color; }, field);
+      const AIColor& color =
+          std::visit([](const auto& f) -> const AIColor& { return f.color; }, field);
       if (!Docs().current()->IsColorValid(color)) return kStaleHandleErr;
     }
     art.appearance() = *appearance;
@@ -67,7 +68,8 @@ Parser* FindParser(AIStyleParser parser, const char* function) {
 
 PaintField* FindField(AIParserPaintField field, const char* function) {
   PaintField* found = Docs().paintFields.Find(field);
-  if (found == nullptr) Log().Violation(std::string(function) + " with a paint field that is not live");
+  if (found == nullptr)
+    Log().Violation(std::string(function) + " with a paint field that is not live");
   return found;
 }
 
@@ -102,7 +104,8 @@ AIErr ParseStyle(AIStyleParser handle, AIArtStyleHandle style) {
   parser->parsed = *appearance;
   parser->parsed.paint.clear();
   parser->parsedAny = true;
-  for (const PaintField& field : appearance->paint) parser->fields.push_back(Docs().paintFields.Add(field));
+  for (const PaintField& field : appearance->paint)
+    parser->fields.push_back(Docs().paintFields.Add(field));
   return kNoErr;
 }
 
@@ -148,7 +151,8 @@ AIErr DeletePaintField(AIParserPaintField field) {
   if (FindField(field, "DeletePaintField") == nullptr) return kStaleHandleErr;
   bool held = false;
   Docs().parsers.ForEach([&](AIStyleParser, const Parser& parser) {
-    held = held || std::find(parser.fields.begin(), parser.fields.end(), field) != parser.fields.end();
+    held =
+        held || std::find(parser.fields.begin(), parser.fields.end(), field) != parser.fields.end();
   });
   if (held) {
     Log().Violation("DeletePaintField of a field still held by its parser");
@@ -191,7 +195,8 @@ AIErr SetStroke(AIParserPaintField field, const AIStrokeStyle* stroke, const AIA
     Log().Violation("SetStroke of a fill");
     return kBadParameterErr;
   }
-  if (!(stroke->width >= 0) || stroke->dash.length < 0 || stroke->dash.length > kMaxDashComponents) {
+  if (!(stroke->width >= 0) || stroke->dash.length < 0 ||
+      stroke->dash.length > kMaxDashComponents) {
     Log().Violation("SetStroke with a negative or not-a-number width or a bad dash length");
     return kBadParameterErr;
   }
@@ -205,7 +210,8 @@ AIErr CreateNewStyle(AIStyleParser handle, AIArtStyleHandle* style) {
   if (parser == nullptr) return kStaleHandleErr;
   if (Docs().Require("CreateNewStyle") == nullptr) return kNoDocumentErr;
   Appearance appearance = parser->parsed;
-  for (AIParserPaintField field : parser->fields) appearance.paint.push_back(*Docs().paintFields.Find(field));
+  for (AIParserPaintField field : parser->fields)
+    appearance.paint.push_back(*Docs().paintFields.Find(field));
   *style = Docs().artStyles.Add(std::move(appearance));
   return kNoErr;
 }
@@ -224,7 +230,7 @@ const AIArtStyleSuite* ArtStyleSuite() {
 
 const AIArtStyleParserSuite* ArtStyleParserSuite() {
   static const AIArtStyleParserSuite suite = {
-      &NewParser,       &DisposeParser,    &ParseStyle,       &IsStyleParseable, &CountPaintFields,
+      &NewParser,        &DisposeParser,    &ParseStyle,       &IsStyleParseable, &CountPaintFields,
       &GetNthPaintField, &RemovePaintField, &DeletePaintField, &IsStroke,         &IsFill,
       &GetStroke,        &SetStroke,        &CreateNewStyle};
   return &suite;

@@ -9,8 +9,12 @@
 
 namespace host::suites {
 
-inline Documents& Docs() { return Host::Current().documents(); }
-inline Transcript& Log() { return Host::Current().transcript(); }
+inline Documents& Docs() {
+  return Host::Current().documents();
+}
+inline Transcript& Log() {
+  return Host::Current().transcript();
+}
 
 // False (with a violation) when a result pointer is null.
 template <typename T>

@@ -15,7 +15,7 @@ AIErr Validate(Table SwatchLibrary::*table, Handle handle, const char* function)
   Document* document = Docs().Require(function);
   if (document == nullptr) return kNoDocumentErr;
   return (document->swatches().*table).Status(handle) == HandleStatus::kLive ? kNoErr
-                                                                            : kStaleHandleErr;
+                                                                             : kStaleHandleErr;
 }
 
 AIErr ValidatePattern(AIPatternHandle handle) {

@@ -75,7 +75,8 @@ TEST_F(DocumentSuitesTest, PaintOrdersPlaceArtWhereTheySay) {
   const std::string above = doc().FindArt(copy)->id();
   ASSERT_EQ(art_.NewArt(kPathArt, kPlaceBelow, Art("a2"), &copy), kNoErr);
   const std::string below = doc().FindArt(copy)->id();
-  EXPECT_EQ(LayerIds("base"), (std::vector<std::string>{top, "a2", below, above, "square", bottom}));
+  EXPECT_EQ(LayerIds("base"),
+            (std::vector<std::string>{top, "a2", below, above, "square", bottom}));
   // The copy in another layer belongs to that layer.
   AILayerHandle layer = nullptr;
   ASSERT_EQ(art_.GetLayerOfArt(doc().FindArt(bottom)->handle(), &layer), kNoErr);
@@ -112,7 +113,7 @@ TEST_F(DocumentSuitesTest, SegmentsAppendAtTheEndAndRefuseOutOfRange) {
   EXPECT_EQ(count, 2);
   EXPECT_EQ(Violations(), 0);
 
-  EXPECT_NE(paths_.GetPathSegments(b, 1, 2, read), kNoErr);  // runs past the end
+  EXPECT_NE(paths_.GetPathSegments(b, 1, 2, read), kNoErr);      // runs past the end
   EXPECT_NE(paths_.SetPathSegments(b, 3, 1, &segment), kNoErr);  // beyond one past the last
   EXPECT_NE(paths_.DeletePathSegments(b, 0, -1), kNoErr);
   EXPECT_NE(paths_.GetPathSegmentCount(Art("g"), &count), kNoErr);  // a group
