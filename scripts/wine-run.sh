@@ -5,7 +5,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export WINEPREFIX="${LANEWORKS_WINEPREFIX:-$here/build/wineprefix}"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installers, and no debugger: a crash ends the program at once.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export WINEARCH=win64
 wine=/usr/lib/wine/wine64
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
