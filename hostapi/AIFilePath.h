@@ -1,4 +1,4 @@
-// Conversions of host file specifications.
+// Paths of files as the host names them.
 #pragma once
 
 #include "hostapi/SPPlugins.h"

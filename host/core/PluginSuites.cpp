@@ -72,7 +72,7 @@ SPErr GetPluginFileSpecification(SPPluginRef plugin, SPPlatformFileSpecification
 AIErr GetFullPath(const SPPlatformFileSpecification* file, AIUnicodeStringRef path) {
   Host& host = Host::Current();
   if (file == nullptr || std::memchr(file->path, 0, sizeof file->path) == nullptr) {
-    Log().Violation("GetFullPath with a missing or unterminated file specification");
+    Log().Violation("GetFullPath with a missing or unterminated file record");
     return kBadParameterErr;
   }
   std::u16string* target = host.strings().Find(path, "GetFullPath");
