@@ -30,8 +30,8 @@ constexpr AIMenuGroupOption kMenuGroupSortedAlphabeticallyOption = 1;
 
 // Where a new item goes and what it says.
 struct AIPlatformAddMenuItemDataUS {
-  const char* groupName;         // a group of the host or one the plug-in added
-  AIUnicodeStringRef itemText;   // the caller's string; the host copies the text
+  const char* groupName;        // a group of the host or one the plug-in added
+  AIUnicodeStringRef itemText;  // the caller's string; the host copies the text
 };
 
 // The rule by which the host enables an item itself, without "AI Update" messages. The
@@ -54,8 +54,8 @@ struct AIMenuSuite {
                        AIMenuItemOption options, AIMenuItemHandle* item);
   // Makes a new group (name unique among all groups) holding the items added to it as the
   // submenu of item. *group (may be null) gets a handle owned by the host.
-  AIErr (*AddMenuGroupAsSubMenu)(const char* name, AIMenuGroupOption options,
-                                 AIMenuItemHandle item, AIMenuGroup* group);
+  AIErr (*AddMenuGroupAsSubMenu)(const char* name, AIMenuGroupOption options, AIMenuItemHandle item,
+                                 AIMenuGroup* group);
   // The host's groups and those added by plug-ins, in the order they were made.
   AIErr (*CountMenuGroups)(std::int32_t* count);
   AIErr (*GetNthMenuGroup)(std::int32_t index, AIMenuGroup* group);

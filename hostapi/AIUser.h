@@ -21,8 +21,8 @@ constexpr AIUnitCode kAIPixelUnits = 10;      // "px"
 
 // How EvaluateExpression reads and writes a value.
 struct AIExpressionOptions {
-  AIUnitCode unit;         // the unit of the result; a bare number is read in it
-  AIReal minValue;         // the result text is held to [minValue, maxValue]
+  AIUnitCode unit;  // the unit of the result; a bare number is read in it
+  AIReal minValue;  // the result text is held to [minValue, maxValue]
   AIReal maxValue;
   AIReal defaultValue;     // the answer for a text that is not a measurement
   std::int32_t precision;  // decimal places of the result, 0 to 15

@@ -1,12 +1,18 @@
 #include "plugin/LaneWorksPlugin.h"
 
+#include <cstring>
 #include <new>
+#include <utility>
 
+#include "engine/LayerPathMap.h"
 #include "frame/SuiteTables.h"
 #include "hostapi/IAIUnicodeString.h"
 #include "plugin/PluginIdentity.h"
 #include "plugin/PluginTexts.h"
+#include "resources/resource.h"
 #include "tools/PathWidthModifier.h"
+#include "tools/ScissorsCursorsWin.h"
+#include "tools/ScissorsTexts.h"
 
 LaneWorksPlugin::LaneWorksPlugin(SPPluginRef pluginRef) : Plugin(pluginRef) {
   SetPluginName(kLaneWorksPluginName);
@@ -15,12 +21,20 @@ LaneWorksPlugin::LaneWorksPlugin(SPPluginRef pluginRef) : Plugin(pluginRef) {
 ASErr LaneWorksPlugin::StartupPlugin(SPInterfaceMessage* message) {
   if (ASErr error = Plugin::StartupPlugin(message); error != kNoErr) return error;
   AddMenuItems();
+  if (ASErr error = AddScissorsTool(); error != kNoErr) return error;
+  if (ASErr error = sAINotifier->AddNotifier(PluginRef(), kShutdownNotifierName,
+                                             kAIApplicationShutdownNotifier, &shutdownNotifier_);
+      error != kNoErr) {
+    return error;
+  }
   // A second lock: the host keeps the module loaded until it quits.
   LockPlugin(true);
   return kNoErr;
 }
 
 ASErr LaneWorksPlugin::ShutdownPlugin(SPInterfaceMessage* message) {
+  // The map's host strings go back while the string suite is still acquired.
+  ClearLayerPathMap();
   return Plugin::ShutdownPlugin(message);
 }
 
@@ -40,6 +54,37 @@ void LaneWorksPlugin::AddMenuItems() {
                            kMenuItemWantsUpdateOption, &widthModifierMenuItem_) != kNoErr) {
     widthModifierMenuItem_ = nullptr;
   }
+}
+
+ASErr LaneWorksPlugin::AddScissorsTool() {
+  // Without its handler the tool is still added; its messages then answer 0.
+  std::unique_ptr<ScissorsCursorSet> cursors = LoadScissorsCursors(PluginRef());
+  scissorsTool_.reset(new (std::nothrow) MultiScissorsTool(PluginRef(), std::move(cursors)));
+  AIAddToolData tool{};
+  tool.title = tool.tooltip = kScissorsToolTitle;
+  tool.normalIconID = IDI_SCISSORS_TOOL_LIGHT;
+  tool.darkIconID = IDI_SCISSORS_TOOL_DARK;
+  tool.iconType = kPNGIconType;
+  tool.sameGroupAs = tool.sameToolsetAs = kNoTool;
+  AIToolHandle handle = nullptr;
+  return sAITool->AddTool(PluginRef(), kScissorsToolName, &tool, kToolWantsToTrackCursorOption,
+                          &handle);
+}
+
+ASErr LaneWorksPlugin::Notify(AINotifierMessage* message) {
+  // The tool's cursors go before the host quits.
+  if (message->type != nullptr && std::strcmp(message->type, kAIApplicationShutdownNotifier) == 0) {
+    scissorsTool_.reset();
+  }
+  return kNoErr;
+}
+
+ASErr LaneWorksPlugin::TrackToolCursor(AIToolMessage* message) {
+  return scissorsTool_ != nullptr ? scissorsTool_->TrackCursor(*message) : kNoErr;
+}
+
+ASErr LaneWorksPlugin::ToolMouseDown(AIToolMessage* message) {
+  return scissorsTool_ != nullptr ? scissorsTool_->MouseDown(*message) : kNoErr;
 }
 
 ASErr LaneWorksPlugin::GoMenuItem(AIMenuMessage* message) {

@@ -71,8 +71,7 @@ ai::UnicodeString FormatMeasurement(const AIExpressionOptions& options, double v
   AIBoolean changed = 0;
   AIReal evaluated = 0;
   // Only the text is wanted: the evaluator's code, flag and number are not.
-  sAIUser->EvaluateExpression(expression.handle(), &options, result.handle(), &changed,
-                              &evaluated);
+  sAIUser->EvaluateExpression(expression.handle(), &options, result.handle(), &changed, &evaluated);
   return result;
 }
 

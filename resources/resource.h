@@ -7,3 +7,10 @@
 #define IDC_SCALE_EDIT 1140
 #define IDC_ADD_WIDTH_RADIO 1141
 #define IDC_SCALE_WIDTH_RADIO 1142
+
+// The scissors tool's cursors (32 x 32 monochrome) and its tools-palette icons ("PNGI").
+#define IDC_SCISSORS_CURSOR 134
+#define IDC_SCISSORS_ON_ANCHOR_CURSOR 135
+#define IDC_SCISSORS_ON_PATH_CURSOR 136
+#define IDI_SCISSORS_TOOL_LIGHT 16051
+#define IDI_SCISSORS_TOOL_DARK 16052

@@ -4,6 +4,7 @@
 #include "tools/WidthModifierDialog.h"
 
 ASErr PathWidthModifier::Run() {
-  return RunWidthModifierCommand(
-      [this](WidthModifierSettings& settings) { return ShowWidthModifierDialog(plugin_, settings); });
+  return RunWidthModifierCommand([this](WidthModifierSettings& settings) {
+    return ShowWidthModifierDialog(plugin_, settings);
+  });
 }

@@ -53,7 +53,8 @@ void Initialize(HWND dialog, const WidthModifierSettings& settings) {
 // range (in either mode: the edit is read while disabled too).
 bool Confirm(HWND dialog, WidthModifierSettings& settings) {
   const std::int32_t type = AddModeChecked(dialog) ? kAddWidth : kScaleWidth;
-  const std::optional<double> width = CheckAddingWidth(ItemText(dialog, IDC_ADDING_WIDTH_EDIT), type);
+  const std::optional<double> width =
+      CheckAddingWidth(ItemText(dialog, IDC_ADDING_WIDTH_EDIT), type);
   if (!width) {
     sAIUser->MessageAlert(ai::UnicodeString(kInvalidValueMessage).handle());
     return false;

@@ -88,8 +88,8 @@ void Alerts::CheckAllAnswered() {
 
 const AIUserSuite* Alerts::Suite() {
   static const AIUserSuite suite = {&MessageAlert, &ErrorAlert, &YesNoAlert,
-                                     &Expressions::IUAIRealToString,
-                                     &Expressions::EvaluateExpression};
+                                    &Expressions::IUAIRealToString,
+                                    &Expressions::EvaluateExpression};
   return &suite;
 }
 

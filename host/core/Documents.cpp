@@ -1,5 +1,7 @@
 #include "host/core/Documents.h"
 
+#include <algorithm>
+
 namespace host {
 namespace {
 
@@ -15,7 +17,9 @@ Layer* Lookup(const Document& document, AILayerHandle layer) {
 void Documents::Replace(std::unique_ptr<Document> document) {
   CheckAllReleased("when the document was closed");
   artStyles.Clear();
+  rasters_.clear();
   document_ = std::move(document);
+  artIndex_ = ArtIndex();
   edited_ = true;
   layersChanged_ = true;
 }
@@ -75,14 +79,40 @@ void Documents::CheckAllReleased(const char* when) {
   if (loose != 0) {
     transcript_.Violation(std::to_string(loose) + " removed paint field(s) never deleted " + when);
   }
+  if (hits.Count() != 0) {
+    transcript_.Violation(std::to_string(hits.Count()) + " hit reference(s) never released " +
+                          when);
+  }
   artSets.Clear();
+  hits.Clear();
   parsers.Clear();
   paintFields.Clear();
 }
 
+const Documents::RasterPixels* Documents::FindRaster(AIArtHandle art) const {
+  if (document_ == nullptr || document_->Status(art) != HandleStatus::kLive) return nullptr;
+  auto found = rasters_.find(art);
+  return found == rasters_.end() ? nullptr : &found->second;
+}
+
+void Documents::AddRaster(AIArtHandle art, RasterPixels pixels) {
+  // Pixels of raster art removed since are forgotten here.
+  std::erase_if(rasters_, [this](const auto& entry) {
+    return document_ == nullptr || document_->Status(entry.first) != HandleStatus::kLive;
+  });
+  rasters_[art] = std::move(pixels);
+}
+
+std::size_t Documents::LiveRasterCount() const {
+  return static_cast<std::size_t>(
+      std::count_if(rasters_.begin(), rasters_.end(), [this](const auto& entry) {
+        return document_ != nullptr && document_->Status(entry.first) == HandleStatus::kLive;
+      }));
+}
+
 std::string Documents::HeldSummary() const {
   return "art sets " + std::to_string(artSets.Count()) + ", parsers " +
-         std::to_string(parsers.Count());
+         std::to_string(parsers.Count()) + ", rasters " + std::to_string(LiveRasterCount());
 }
 
 }  // namespace host

@@ -3,6 +3,8 @@
 // document suites reach everything through here and report misuse as violations.
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,7 +13,9 @@
 #include "host/core/Transcript.h"
 #include "host/document/Appearance.h"
 #include "host/document/Document.h"
+#include "host/suites/ArtIndex.h"
 #include "hostapi/AIArtStyleParser.h"
+#include "hostapi/AIHitTest.h"
 
 namespace host {
 
@@ -51,6 +55,30 @@ class Documents {
   HandleTable<Parser, AIStyleParser, kParserHandle> parsers;
   HandleTable<PaintField, AIParserPaintField, kPaintFieldHandle> paintFields;
 
+  // The pixels of raster art made by Rasterize, by the art's handle: rows top to bottom, 3 bytes
+  // per pixel, red first. The art itself lives in the document.
+  struct RasterPixels {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::vector<std::uint8_t> bytes;
+  };
+  void AddRaster(AIArtHandle art, RasterPixels pixels);
+  // The pixels of live raster art; null for other art or raster art read from a file.
+  const RasterPixels* FindRaster(AIArtHandle art) const;
+  // Raster art made by Rasterize that is still in the document.
+  std::size_t LiveRasterCount() const;
+
+  // Results of hit tests, counted until released.
+  struct Hit {
+    AIArtHandle art = nullptr;  // null: nothing was hit
+    std::int32_t type = -1;
+    std::int16_t segment = 0;
+    AIReal parameter = 0;
+  };
+  HandleTable<Hit, AIHitRef, kHitHandle> hits;
+  // The spatial index of the open document, for hit tests; made afresh with every document.
+  ArtIndex& artIndex() { return artIndex_; }
+
   // Reports art sets, parsers and paint fields still held, and forgets them.
   void CheckAllReleased(const char* when);
   // One line per count, for the status command.
@@ -63,7 +91,9 @@ class Documents {
 
   Transcript& transcript_;
   std::unique_ptr<Document> document_;
+  ArtIndex artIndex_;
   AIErr refusal_ = kNoErr;
+  std::map<AIArtHandle, RasterPixels> rasters_;
   bool edited_ = false;
   bool layersChanged_ = false;
 };

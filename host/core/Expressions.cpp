@@ -45,9 +45,9 @@ Unit UnitOf(AIUnitCode code) {
 
 // The suffixes read, longest first so that "pt" is not taken for "p" followed by "t".
 constexpr std::pair<std::string_view, AIUnitCode> kSuffixes[] = {
-    {"pt", kAIPointUnits}, {"in", kAIInchUnits},  {"mm", kAIMillimeterUnits},
+    {"pt", kAIPointUnits},      {"in", kAIInchUnits}, {"mm", kAIMillimeterUnits},
     {"cm", kAICentimeterUnits}, {"pc", kAIPicaUnits}, {"px", kAIPixelUnits},
-    {"p", kAIPicaUnits},   {"q", kAIQUnits},      {"%", kAIPercentUnits},
+    {"p", kAIPicaUnits},        {"q", kAIQUnits},     {"%", kAIPercentUnits},
 };
 
 bool IsBlank(char c) {
@@ -214,9 +214,8 @@ AIErr Expressions::IUAIRealToString(AIReal value, std::int16_t decimals, AIUnico
 }
 
 AIErr Expressions::EvaluateExpression(AIUnicodeStringRef expression,
-                                      const AIExpressionOptions* options,
-                                      AIUnicodeStringRef result, AIBoolean* changed,
-                                      AIReal* value) {
+                                      const AIExpressionOptions* options, AIUnicodeStringRef result,
+                                      AIBoolean* changed, AIReal* value) {
   Host& host = Host::Current();
   const std::u16string* source = host.strings().Find(expression, "EvaluateExpression");
   std::u16string* target = host.strings().Find(result, "EvaluateExpression");

@@ -40,9 +40,8 @@ class Expressions {
 
   // The AI User Suite's functions for numbers and expressions.
   static AIErr IUAIRealToString(AIReal value, std::int16_t decimals, AIUnicodeStringRef text);
-  static AIErr EvaluateExpression(AIUnicodeStringRef expression,
-                                  const AIExpressionOptions* options, AIUnicodeStringRef result,
-                                  AIBoolean* changed, AIReal* value);
+  static AIErr EvaluateExpression(AIUnicodeStringRef expression, const AIExpressionOptions* options,
+                                  AIUnicodeStringRef result, AIBoolean* changed, AIReal* value);
 
  private:
   Transcript& transcript_;

@@ -52,6 +52,8 @@ enum HandleKind : std::uint8_t {
   kParserHandle,
   kPaintFieldHandle,
   kMenuGroupHandle,
+  kHitHandle,
+  kViewHandle,
 };
 
 }  // namespace host

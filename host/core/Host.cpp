@@ -125,6 +125,7 @@ void Host::Shutdown() {
   locks_ = 0;
   notifiers_.Clear();
   menus_.Clear();
+  tools_.Clear();
   module_.reset();
   globals_ = nullptr;
 }
@@ -186,6 +187,7 @@ void Host::Audit() {
   }
   strings_.CheckAllDisposed("by the plug-in");
   documents_.CheckAllReleased("by the plug-in");
+  blocks_.CheckAllReleased("by the plug-in");
   contexts_.CheckBalanced("by the plug-in");
   transcript_.Line("suites acquired " + std::to_string(registry_.AcquireCount()) + ", released " +
                    std::to_string(registry_.ReleaseCount()));

@@ -6,15 +6,18 @@
 #include <string>
 
 #include "host/core/Alerts.h"
+#include "host/core/Blocks.h"
 #include "host/core/Contexts.h"
 #include "host/core/Documents.h"
 #include "host/core/Expressions.h"
+#include "host/core/Faults.h"
 #include "host/core/Menus.h"
 #include "host/core/Notifiers.h"
 #include "host/core/PluginModule.h"
 #include "host/core/Preferences.h"
 #include "host/core/Strings.h"
 #include "host/core/SuiteRegistry.h"
+#include "host/core/Tools.h"
 #include "host/core/Transcript.h"
 #include "hostapi/AIMenu.h"
 #include "hostapi/AITool.h"
@@ -57,6 +60,9 @@ class Host {
   Preferences& preferences() { return preferences_; }
   Expressions& expressions() { return expressions_; }
   Menus& menus() { return menus_; }
+  Blocks& blocks() { return blocks_; }
+  Faults& faults() { return faults_; }
+  Tools& tools() { return tools_; }
 
   // The host's main window, owner of the plug-in's dialogs (null without a windowing shell).
   void SetAppWindow(AIWindowRef window) { appWindow_ = window; }
@@ -104,6 +110,9 @@ class Host {
   Preferences preferences_{transcript_};
   Expressions expressions_{transcript_};
   Menus menus_{transcript_};
+  Blocks blocks_{transcript_};
+  Faults faults_{transcript_};
+  Tools tools_{transcript_};
   SPBasicSuite basic_;
 
   std::unique_ptr<PluginModule> module_;

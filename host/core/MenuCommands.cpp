@@ -9,8 +9,8 @@ std::string DescribeRule(const AIMenuAutoUpdateRule& rule) {
          std::to_string(rule.ifObjectIsInArtwork) + ", not in artwork " +
          std::to_string(rule.ifObjectIsNotInArtwork) + ", selected " +
          std::to_string(rule.ifObjectIsSelected) + ", not selected " +
-         std::to_string(rule.ifObjectIsNotSelected) + ", if true " +
-         std::to_string(rule.ifIsTrue) + ", if not true " + std::to_string(rule.ifIsNotTrue);
+         std::to_string(rule.ifObjectIsNotSelected) + ", if true " + std::to_string(rule.ifIsTrue) +
+         ", if not true " + std::to_string(rule.ifIsNotTrue);
 }
 
 // Sends a menu message for the item showing text, as the user's choice or the menu's opening.

@@ -133,8 +133,8 @@ AIErr Menus::AddItem(SPPluginRef plugin, const char* key, const AIPlatformAddMen
     }
   }
   const auto handle = MakeHandle<AIMenuItemHandle>(++itemSerial_, kMenuItemHandle);
-  items_.push_back(Item{handle, key == nullptr ? "" : key, data->groupName, text, options, false,
-                        std::nullopt});
+  items_.push_back(
+      Item{handle, key == nullptr ? "" : key, data->groupName, text, options, false, std::nullopt});
   if (item != nullptr) *item = handle;
   return kNoErr;
 }
@@ -191,9 +191,8 @@ void Menus::Clear() {
 }
 
 const AIMenuSuite* Menus::Suite() {
-  static const AIMenuSuite suite = {&AddMenuItem,     &AddMenuGroupAsSubMenu,
-                                    &CountMenuGroups, &GetNthMenuGroup,
-                                    &GetMenuGroupName, &CheckItem,
+  static const AIMenuSuite suite = {&AddMenuItem,     &AddMenuGroupAsSubMenu,      &CountMenuGroups,
+                                    &GetNthMenuGroup, &GetMenuGroupName,           &CheckItem,
                                     &IsItemChecked,   &UpdateMenuItemAutomatically};
   return &suite;
 }

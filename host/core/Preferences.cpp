@@ -71,8 +71,8 @@ AIErr Put(const char* prefix, const char* suffix, T value, const char* function)
 
 AIErr GetBooleanPreference(const char* prefix, const char* suffix, AIBoolean* value) {
   bool stored = value != nullptr && *value != 0;
-  const AIErr error = Get(prefix, suffix, value == nullptr ? nullptr : &stored,
-                          "GetBooleanPreference");
+  const AIErr error =
+      Get(prefix, suffix, value == nullptr ? nullptr : &stored, "GetBooleanPreference");
   if (error == kNoErr && value != nullptr) *value = stored ? 1 : 0;
   return error;
 }
@@ -111,7 +111,9 @@ Json ToJson(const Preferences::Value& value) {
 Preferences::Value FromJson(const Json& entry) {
   if (!entry.is_object() || entry.size() != 1)
     throw std::runtime_error("a value is not an object with one kind");
-  const auto& [kind, value] = *entry.items().begin();
+  const auto only = entry.begin();
+  const std::string& kind = only.key();
+  const Json& value = only.value();
   if (kind == "boolean" && value.is_boolean()) return value.get<bool>();
   if (kind == "integer" && value.is_number_integer()) {
     const auto number = value.get<std::int64_t>();
@@ -172,7 +174,8 @@ void Preferences::Load() {
       throw std::runtime_error("it is not a preference file of version 1");
     }
     for (const auto& [prefix, entries] : document["preferences"].items()) {
-      if (!entries.is_object()) throw std::runtime_error("the prefix \"" + prefix + "\" is not an object");
+      if (!entries.is_object())
+        throw std::runtime_error("the prefix \"" + prefix + "\" is not an object");
       for (const auto& [suffix, entry] : entries.items()) {
         if (suffix.empty()) throw std::runtime_error("a suffix is empty");
         loaded[{prefix, suffix}] = FromJson(entry);
@@ -195,7 +198,8 @@ void Preferences::Load() {
 void Preferences::Save() {
   Json entries = Json::object();
   for (const auto& [key, value] : values_) entries[key.first][key.second] = ToJson(value);
-  const Json document = {{"format", kFormat}, {"version", kFormatVersion}, {"preferences", entries}};
+  const Json document = {
+      {"format", kFormat}, {"version", kFormatVersion}, {"preferences", entries}};
   std::filesystem::path temporary = file_;
   temporary += ".tmp";
   {

@@ -1,13 +1,17 @@
 #include "host/core/PublishedSuites.h"
 
 #include "host/core/Alerts.h"
+#include "host/core/Blocks.h"
 #include "host/core/Contexts.h"
 #include "host/core/Menus.h"
 #include "host/core/Notifiers.h"
 #include "host/core/PluginSuites.h"
 #include "host/core/Preferences.h"
 #include "host/core/Strings.h"
+#include "host/core/Tools.h"
 #include "host/suites/DocumentSuites.h"
+#include "host/suites/RasterSuites.h"
+#include "host/suites/ToolSuites.h"
 #include "hostapi/AIActionManager.h"
 #include "hostapi/AIArray.h"
 #include "hostapi/AIArt.h"
@@ -79,6 +83,14 @@ void PublishSuites(SuiteRegistry& registry) {
   registry.Register(kAIRealMathSuite, kAIRealMathSuiteVersion, suites::RealMathSuite());
   registry.Register(kAIPreferenceSuite, kAIPreferenceSuiteVersion, Preferences::Suite());
   registry.Register(kAIMenuSuite, kAIMenuSuiteVersion, Menus::Suite());
+  registry.Register(kAIHitTestSuite, kAIHitTestSuiteVersion, suites::HitTestSuite());
+  registry.Register(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion, suites::DocumentViewSuite());
+  registry.Register(kAICursorSnapSuite, kAICursorSnapSuiteVersion, suites::CursorSnapSuite());
+  registry.Register(kAIRealBezierSuite, kAIRealBezierSuiteVersion, suites::RealBezierSuite());
+  registry.Register(kAIToolSuite, kAIToolSuiteVersion, Tools::Suite());
+  registry.Register(kAIRasterizeSuite, kAIRasterizeSuiteVersion, suites::RasterizeSuite());
+  registry.Register(kAIRasterSuite, kAIRasterSuiteVersion, suites::RasterSuite());
+  registry.Register(kAIBlockSuite, kAIBlockSuiteVersion, Blocks::Suite());
 
   const std::pair<const char*, std::int32_t> empty[] = {
       {kAIFoldersSuite, kAIFoldersSuiteVersion},
@@ -86,22 +98,14 @@ void PublishSuites(SuiteRegistry& registry) {
       {kSPFilesSuite, kSPFilesSuiteVersion},
       {kAIActionManagerSuite, kAIActionManagerSuiteVersion},
       {kAIArraySuite, kAIArraySuiteVersion},
-      {kAIBlockSuite, kAIBlockSuiteVersion},
-      {kAICursorSnapSuite, kAICursorSnapSuiteVersion},
       {kAIDocumentSuite, kAIDocumentSuiteVersion},
-      {kAIDocumentViewSuite, kAIDocumentViewSuiteVersion},
-      {kAIHitTestSuite, kAIHitTestSuiteVersion},
       {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
       {kAIModalParentSuite, kAIModalParentSuiteVersion},
       {kAIPanelSuite, kAIPanelSuiteVersion},
       {kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion},
       {kAIPluginSuite, kAIPluginSuiteVersion},
       {kAIPluginGroupSuite, kAIPluginGroupSuiteVersion},
-      {kAIRasterSuite, kAIRasterSuiteVersion},
-      {kAIRasterizeSuite, kAIRasterizeSuiteVersion},
-      {kAIRealBezierSuite, kAIRealBezierSuiteVersion},
       {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
-      {kAIToolSuite, kAIToolSuiteVersion},
       {kAIUserInterfaceThemeSuite, kAIUserInterfaceThemeSuiteVersion},
       {kAIURLSuite, kAIURLSuiteVersion},
   };

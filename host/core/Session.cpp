@@ -42,6 +42,8 @@ Session::Session(Host& host, ModuleFactory moduleFactory, std::string pluginPath
   AddDocumentCommands(*this);
   AddPreferenceCommands(*this);
   AddMenuCommands(*this);
+  AddFaultCommands(*this);
+  AddToolCommands(*this);
 }
 
 void Session::SetFolders(std::filesystem::path scripts, std::filesystem::path output) {

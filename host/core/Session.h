@@ -65,6 +65,8 @@ std::filesystem::path PathFromUtf8(const std::string& name);
 void AddDocumentCommands(Session& session);
 void AddPreferenceCommands(Session& session);
 void AddMenuCommands(Session& session);
+void AddFaultCommands(Session& session);
+void AddToolCommands(Session& session);
 
 // Splits a line into words; answers false when a quote is not closed.
 bool SplitWords(const std::string& line, Words* words);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "host/document/Appearance.h"
 #include "host/document/PathGeometry.h"
@@ -44,6 +45,9 @@ class Art {
   Art* lastChild() const { return lastChild_; }    // back-most member
   Art* inFront() const { return previous_; }       // the sibling directly in front
   Art* behind() const { return next_; }            // the sibling directly behind
+  // Grows from the front-most member of a container to the back-most, so that two siblings'
+  // paint order is one comparison; the values themselves mean nothing.
+  std::uint64_t siblingOrder() const { return order_; }
 
   bool IsLayerGroup() const { return layer_ != nullptr; }
   Layer* ownerLayer() const { return layer_; }  // the layer of a layer group, else null
@@ -54,20 +58,28 @@ class Art {
   AIArtUserAttr ownAttributes() const { return attributes_; }
 
   // Content by type; asking for content of another type is a programming error and throws.
-  PathGeometry& path() { return std::get<PathGeometry>(content_); }
+  // The non-const accessors log the art as changed (see Document::TakeChangedArt).
+  PathGeometry& path() { return Touch(), std::get<PathGeometry>(content_); }
   const PathGeometry& path() const { return std::get<PathGeometry>(content_); }
-  TextContent& text() { return std::get<TextContent>(content_); }
+  TextContent& text() { return Touch(), std::get<TextContent>(content_); }
   const TextContent& text() const { return std::get<TextContent>(content_); }
-  ImageContent& image() { return std::get<ImageContent>(content_); }
+  ImageContent& image() { return Touch(), std::get<ImageContent>(content_); }
   const ImageContent& image() const { return std::get<ImageContent>(content_); }
 
   // Fills and strokes; used by paths, compound paths and text frames.
-  Appearance& appearance() { return appearance_; }
+  Appearance& appearance() { return Touch(), appearance_; }
   const Appearance& appearance() const { return appearance_; }
 
  private:
   friend class Document;
   explicit Art(AIArtType type);
+  // Logs the art once in its document's change log, until the log is taken.
+  void Touch() {
+    if (changes_ != nullptr && !changeLogged_) {
+      changeLogged_ = true;
+      changes_->push_back(handle_);
+    }
+  }
 
   AIArtType type_;
   bool root_ = false;
@@ -79,10 +91,13 @@ class Art {
   Art* lastChild_ = nullptr;
   Art* previous_ = nullptr;
   Art* next_ = nullptr;
+  std::uint64_t order_ = 0;
   Layer* layer_ = nullptr;
   std::uint32_t layerChildren_ = 0;  // layer groups among the children, to skip plain layers
   std::variant<std::monostate, PathGeometry, TextContent, ImageContent> content_;
   Appearance appearance_;
+  std::vector<AIArtHandle>* changes_ = nullptr;
+  bool changeLogged_ = false;
 };
 
 class Layer {

@@ -175,9 +175,20 @@ Art& Document::NewArt(AIArtType type, AIPaintOrder order, Art& reference, std::s
   Art& art = *made;
   art.id_ = std::move(id);
   art.handle_ = art_.Add(std::move(made));
+  art.changes_ = &changedArt_;
+  art.Touch();
   artById_.emplace(art.id_, &art);
   Place(art, order, reference);
   return art;
+}
+
+std::vector<AIArtHandle> Document::TakeChangedArt() {
+  std::vector<AIArtHandle> changed = std::move(changedArt_);
+  changedArt_.clear();
+  for (AIArtHandle handle : changed) {
+    if (Art* art = art_.Find(handle)) art->changeLogged_ = false;
+  }
+  return changed;
 }
 
 Art& Document::DuplicateArt(const Art& source, AIPaintOrder order, Art& reference) {
@@ -197,6 +208,8 @@ Art& Document::CopyArt(const Art& source, Art* parent, Art* before) {
   copy.appearance_ = source.appearance_;
   copy.id_ = UniqueArtId();
   copy.handle_ = art_.Add(std::move(made));
+  copy.changes_ = &changedArt_;
+  copy.Touch();
   artById_.emplace(copy.id_, &copy);
   if (parent) Link(copy, *parent, before);
   for (const Art* member = source.firstChild_; member; member = member->next_) {
@@ -280,6 +293,26 @@ void Document::Link(Art& art, Art& parent, Art* before) {
   (art.previous_ ? art.previous_->next_ : parent.firstChild_) = &art;
   (before ? before->previous_ : parent.lastChild_) = &art;
   if (art.layer_) ++parent.layerChildren_;
+  Order(art);
+}
+
+// Gives a newly linked art a sibling order between its neighbours', numbering all the siblings
+// afresh when there is no room between them.
+void Document::Order(Art& art) {
+  constexpr std::uint64_t kSpacing = std::uint64_t{1} << 32;
+  const Art* front = art.previous_;
+  const Art* back = art.next_;
+  const std::uint64_t low = front ? front->order_ : 0;
+  const std::uint64_t high = back ? back->order_ : low + 2 * kSpacing;
+  if (high > low + 1 && (front || high >= kSpacing)) {
+    art.order_ = front && !back ? low + kSpacing : low + (high - low) / 2;
+    return;
+  }
+  std::uint64_t next = kSpacing;
+  for (Art* sibling = art.parent_->firstChild_; sibling; sibling = sibling->next_) {
+    sibling->order_ = next;
+    next += kSpacing;
+  }
 }
 
 void Document::Unlink(Art& art) {

@@ -66,6 +66,10 @@ class Document {
   void DisposeArt(Art& art);
   Art* FindArt(std::string_view id) const;
   std::size_t ArtCount() const;  // art objects, layer groups excluded
+  // Art made, or reached for change through a non-const content or appearance accessor, since
+  // the last call; stale handles among them belong to art disposed since. Indexes of the
+  // document's geometry keep themselves current with this.
+  std::vector<AIArtHandle> TakeChangedArt();
 
   // ---- Handles: null, or the status, for handles that are stale or not of this document.
   Art* FindArt(AIArtHandle handle) const { return art_.Find(handle); }
@@ -131,6 +135,7 @@ class Document {
   void Place(Art& art, AIPaintOrder order, Art& reference);
   void Link(Art& art, Art& parent, Art* before);
   void Unlink(Art& art);
+  static void Order(Art& art);
   Art& CopyArt(const Art& source, Art* parent, Art* before);
   void DestroySubtree(Art& top);
   Layer* LayerAt(const Art& container, std::int32_t index) const;
@@ -148,6 +153,7 @@ class Document {
   Layer* current_ = nullptr;
   SwatchLibrary swatches_;
   DocumentView view_;
+  std::vector<AIArtHandle> changedArt_;
 };
 
 }  // namespace host

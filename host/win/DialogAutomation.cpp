@@ -8,6 +8,9 @@ namespace host {
 namespace {
 
 constexpr UINT kStepDelay = USER_TIMER_MINIMUM;
+constexpr UINT_PTR kStepTimer = 1;
+constexpr wchar_t kTimerWindowClass[] = L"LaneWorksDialogAutomation";
+constexpr int kMaxWaits = 500;  // steps, about five seconds
 
 std::string WindowText(HWND window) {
   wchar_t text[512] = {};
@@ -60,7 +63,9 @@ std::string StyleWords(HWND control, const std::string& className) {
   } else if (className == "Edit") {
     if (style & ES_AUTOHSCROLL) add("autohscroll");
   }
-  if (style & WS_BORDER) add("border");
+  // The dialog manager turns an edit's border into a sunken client edge.
+  if ((style & WS_BORDER) || (GetWindowLongW(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
+    add("border");
   if (style & WS_TABSTOP) add("tabstop");
   if (style & WS_GROUP) add("group");
   return words;
@@ -72,11 +77,21 @@ DialogAutomation* DialogAutomation::current_ = nullptr;
 
 DialogAutomation::DialogAutomation(Host& host) : host_(host) {
   current_ = this;
+  // The steps are timer messages of a window of its own, which the dialog's loop dispatches.
+  WNDCLASSEXW windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &OnTimerWindow;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kTimerWindowClass;
+  RegisterClassExW(&windowClass);  // fails harmlessly when registered by an earlier session
+  timerWindow_ = CreateWindowExW(0, kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
   hook_ = SetWindowsHookExW(WH_CBT, &OnCbt, nullptr, GetCurrentThreadId());
 }
 
 DialogAutomation::~DialogAutomation() {
   if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
+  if (timerWindow_ != nullptr) DestroyWindow(timerWindow_);
   current_ = nullptr;
 }
 
@@ -87,6 +102,8 @@ LRESULT CALLBACK DialogAutomation::OnCbt(int code, WPARAM wParam, LPARAM lParam)
     // A dialog that is already being driven may activate again; it is not a new one.
     if (window != self->dialog_ && IsDialog(window)) {
       self->dialog_ = window;
+      self->shown_ = false;
+      self->waits_ = 0;
       self->caption_ = WindowText(window);
       self->host_.transcript().Line("dialog " + Quote(self->caption_) + " opens");
       // The actions run from the dialog's message loop, once it has been set up and shown.
@@ -96,21 +113,31 @@ LRESULT CALLBACK DialogAutomation::OnCbt(int code, WPARAM wParam, LPARAM lParam)
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void CALLBACK DialogAutomation::OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
+LRESULT CALLBACK DialogAutomation::OnTimerWindow(HWND window, UINT message, WPARAM wParam,
+                                                 LPARAM lParam) {
+  if (message != WM_TIMER || wParam != kStepTimer)
+    return DefWindowProcW(window, message, wParam, lParam);
+  KillTimer(window, kStepTimer);
   if (current_ != nullptr) current_->Step();
+  return 0;
 }
 
 void DialogAutomation::Arm() {
-  SetTimer(nullptr, 0, kStepDelay, &OnTimer);
+  SetTimer(timerWindow_, kStepTimer, kStepDelay, nullptr);
 }
 
 void DialogAutomation::Step() {
   if (dialog_ == nullptr) return;
-  if (!IsWindow(dialog_) || !IsWindowVisible(dialog_)) {  // ended
+  // Activation comes before the dialog is visible; once it has been seen, hiding ends it.
+  if (!IsWindow(dialog_) || (shown_ && !IsWindowVisible(dialog_))) {
     dialog_ = nullptr;
     return;
   }
+  if (!IsWindowVisible(dialog_)) {
+    if (++waits_ < kMaxWaits) return Arm();
+    host_.transcript().Violation("dialog " + Quote(caption_) + " never became visible");
+  }
+  shown_ = true;
   if (queue_.empty()) {
     host_.transcript().Violation("dialog " + Quote(caption_) +
                                  " is open and the script queued no action for it: cancelled");
@@ -143,8 +170,8 @@ HWND DialogAutomation::Control(int id, const std::string& what) {
   }
   // A user cannot reach a disabled control (BM_CLICK would click it all the same).
   if (!IsWindowEnabled(control) || !IsWindowVisible(control)) {
-    host_.transcript().Violation("control " + std::to_string(id) + " of dialog " +
-                                 Quote(caption_) + " is disabled or hidden: cannot " + what);
+    host_.transcript().Violation("control " + std::to_string(id) + " of dialog " + Quote(caption_) +
+                                 " is disabled or hidden: cannot " + what);
     return nullptr;
   }
   return control;
@@ -176,8 +203,8 @@ void DialogAutomation::Perform(const Action& action) {
     case Kind::kEscape: {
       // Through the queue, so that the dialog manager turns the key into Cancel itself.
       HWND focus = GetFocus();
-      HWND target = focus != nullptr && (focus == dialog_ || IsChild(dialog_, focus)) ? focus
-                                                                                       : dialog_;
+      HWND target =
+          focus != nullptr && (focus == dialog_ || IsChild(dialog_, focus)) ? focus : dialog_;
       PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
       PostMessageW(target, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001u));
       break;
@@ -239,9 +266,9 @@ void DialogAutomation::Layout() {
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&rect), 2);
     const std::string className = ClassName(control);
-    host_.transcript().Line("layout " + std::to_string(ControlId(control)) + " " + className +
-                            " " + std::to_string(x(rect.left)) + "," + std::to_string(y(rect.top)) +
-                            " " + std::to_string(x(rect.right - rect.left)) + "x" +
+    host_.transcript().Line("layout " + std::to_string(ControlId(control)) + " " + className + " " +
+                            std::to_string(x(rect.left)) + "," + std::to_string(y(rect.top)) + " " +
+                            std::to_string(x(rect.right - rect.left)) + "x" +
                             std::to_string(y(rect.bottom - rect.top)) +
                             StyleWords(control, className));
   }
@@ -277,13 +304,15 @@ std::string DialogAutomation::Queue(const Words& a) {
 }
 
 void DialogAutomation::AddCommands(Session& session) {
-  session.Add("dialog", "type ID \"TEXT\" | click ID | ok | cancel | escape | close | record | layout",
+  session.Add("dialog",
+              "type ID \"TEXT\" | click ID | ok | cancel | escape | close | record | layout",
               [this](const Words& a) { return Queue(a); });
 }
 
 void DialogAutomation::CheckAllUsed() {
   for (const Action& action : queue_)
-    host_.transcript().Violation("dialog action " + Quote(action.words) + " was queued but no dialog took it");
+    host_.transcript().Violation("dialog action " + Quote(action.words) +
+                                 " was queued but no dialog took it");
   queue_.clear();
 }
 

@@ -37,7 +37,7 @@ class DialogAutomation {
   };
 
   static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam);
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+  static LRESULT CALLBACK OnTimerWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   std::string Queue(const Words& words);
   void Arm();
   void Step();
@@ -51,8 +51,11 @@ class DialogAutomation {
   static DialogAutomation* current_;
   Host& host_;
   HHOOK hook_ = nullptr;
+  HWND timerWindow_ = nullptr;
   HWND dialog_ = nullptr;  // the dialog the actions run against
   std::string caption_;
+  bool shown_ = false;  // seen visible, so that hiding means it has ended
+  int waits_ = 0;       // steps waited for it to become visible
   std::deque<Action> queue_;
 };
 

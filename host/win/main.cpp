@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "host/core/Session.h"
+#include "host/win/CursorProbe.h"
 #include "host/win/DialogAutomation.h"
 #include "host/win/DllModule.h"
 #include "host/win/MainWindow.h"
@@ -77,7 +78,13 @@ int RunSession(const Options& options, const std::wstring& scriptPath, const std
   window.Show(options.show);
   host::Host host;
   host.SetAppWindow(window.handle());
-  if (echo) host.transcript().Echo(stdout);
+  host.tools().SetCursorReader(
+      [&host] { return host::DescribeCurrentCursor(host.PluginFilePath()); });
+  if (echo) {
+    // Unbuffered, so that a session that stops shows where.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    host.transcript().Echo(stdout);
+  }
   host.preferences().UseProfile(ProfileFolder(options, scriptPath));
   const std::wstring pluginDir = options.pluginDir;
   host::Session session(
@@ -157,10 +164,11 @@ bool ParseOptions(int argc, wchar_t** argv, Options* options) {
 int wmain(int argc, wchar_t** argv) {
   Options options;
   if (!ParseOptions(argc, argv, &options)) {
-    std::fprintf(stderr,
-                 "usage: lwhost [--plugin-dir DIR] [--out DIR] [--profile DIR] [--transcript FILE] "
-                 "[--show] SCRIPT\n"
-                 "       lwhost --check [--plugin-dir DIR] [--out DIR] [--profile DIR] SCRIPT...\n");
+    std::fprintf(
+        stderr,
+        "usage: lwhost [--plugin-dir DIR] [--out DIR] [--profile DIR] [--transcript FILE] "
+        "[--show] SCRIPT\n"
+        "       lwhost --check [--plugin-dir DIR] [--out DIR] [--profile DIR] SCRIPT...\n");
     return 2;
   }
   if (options.check) return Check(options);

@@ -1,0 +1,138 @@
+// One click of the scissors tool through a stack of 200 paths, and single hit tests, in documents
+// of 50,000 paths; the tool runs against the host's suites with the test plug-in started
+// in-process.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "benchmarks/MapGenerator.h"
+#include "frame/SuiteTables.h"
+#include "host/core/Host.h"
+#include "host/core/Session.h"
+#include "host/document/Colors.h"
+#include "tests/testplugin/InProcessModule.h"
+#include "tools/MultiScissorsTool.h"
+
+namespace {
+
+constexpr int kPaths = 50000;
+constexpr int kLayers = 20;
+constexpr int kStack = 200;
+constexpr AIReal kStackY = 5000;
+
+// Roads as they are on a map: short polylines, each near its own place, drawn twice (casing and
+// fill) in a pair of layers.
+std::unique_ptr<host::Document> LocalRoads(int paths, int layerCount) {
+  auto document = std::make_unique<host::Document>();
+  std::vector<host::Layer*> layers;
+  for (int i = 0; i < layerCount; ++i) {
+    layers.push_back(&document->NewLayer(nullptr, kPlaceBelow, "道路 " + std::to_string(i)));
+  }
+  std::mt19937 random(4242);
+  std::uniform_real_distribution<AIReal> place(0, 20000);
+  std::uniform_real_distribution<AIReal> step(-150, 150);
+  std::uniform_int_distribution<int> anchors(3, 10);
+  for (int road = 0; road < paths / 2; ++road) {
+    host::PathGeometry geometry;
+    AIRealPoint at{place(random), place(random)};
+    for (int k = anchors(random); k > 0; --k) {
+      geometry.segments.push_back(host::CornerAt(at));
+      at = {at.h + step(random), at.v + step(random)};
+    }
+    const int pair = road % (layerCount / 2);
+    for (int part = 0; part < 2; ++part) {
+      host::Art& path = document->NewArt(
+          kPathArt, kPlaceInsideOnTop, layers[static_cast<std::size_t>(2 * pair + part)]->group());
+      path.path() = geometry;
+      AIStrokeStyle stroke = host::DefaultStroke();
+      stroke.width = part == 0 ? 4 : 8;
+      path.appearance().paint.push_back(stroke);
+    }
+  }
+  return document;
+}
+
+// copies of one long straight road at y = kStackY, spread over the layers, each at a random place
+// in its layer's paint order.
+void AddStack(host::Document& document, int copies) {
+  std::vector<std::vector<host::Art*>> byLayer(static_cast<std::size_t>(document.CountLayers()));
+  for (std::int32_t i = 0; i < document.CountLayers(); ++i) {
+    document.ForEachArtIn(document.NthLayer(i)->group(), [&](host::Art& art) {
+      byLayer[static_cast<std::size_t>(i)].push_back(&art);
+    });
+  }
+  std::mt19937 random(7);
+  for (int copy = 0; copy < copies; ++copy) {
+    auto& members = byLayer[static_cast<std::size_t>(copy) % byLayer.size()];
+    host::Art& reference = *members[random() % members.size()];
+    host::Art& path = document.NewArt(kPathArt, kPlaceAbove, reference);
+    path.path().segments = {host::CornerAt({1000, kStackY}), host::CornerAt({19000, kStackY})};
+  }
+}
+
+std::unique_ptr<host::Document> MakeMap(int kind) {
+  auto document = kind == 0 ? LocalRoads(kPaths - kStack, kLayers)
+                            : bench::GenerateMap(kPaths - kStack, kLayers);
+  AddStack(*document, kStack);
+  return document;
+}
+
+struct Running {
+  explicit Running(std::unique_ptr<host::Document> document) {
+    host.documents().Replace(std::move(document));
+    session.RunLine("answer ok ok");  // the test plug-in's start-up messages
+    session.RunLine("start");
+  }
+  ~Running() { session.RunLine("shutdown"); }
+
+  host::Host host;
+  host::Session session{
+      host, [](const std::string&) { return std::make_unique<testing_support::InProcessModule>(); },
+      "FrameTest.aip"};
+};
+
+// Each click cuts the stack at a new place along it, so every click cuts 200 paths.
+void BM_ScissorsClick(benchmark::State& state) {
+  Running running(MakeMap(static_cast<int>(state.range(0))));
+  MultiScissorsTool tool(running.host.PluginRef(), nullptr);
+  AIEvent event{};
+  AIToolMessage message{};
+  message.event = &event;
+  message.pressure = 1;
+  AIReal h = 1500;
+  for (auto _ : state) {
+    message.cursor = {h += 37, kStackY};
+    if (tool.MouseDown(message) != kNoErr) state.SkipWithError("the click failed");
+  }
+  state.counters["paths"] = static_cast<double>(running.host.documents().current()->ArtCount());
+}
+
+// A hit test where the stack lies (front-most copy) and at random places of the map.
+void BM_HitTest(benchmark::State& state) {
+  Running running(MakeMap(static_cast<int>(state.range(0))));
+  std::mt19937 random(11);
+  std::uniform_real_distribution<AIReal> place(0, 10000);
+  const bool onStack = state.range(1) == 0;
+  for (auto _ : state) {
+    const AIRealPoint point = onStack ? AIRealPoint{place(random) + 1000, kStackY}
+                                      : AIRealPoint{place(random), place(random)};
+    AIHitRef hit = nullptr;
+    sAIHitTest->HitTest(nullptr, &point, kAllHitRequest, &hit);
+    benchmark::DoNotOptimize(sAIHitTest->GetHitArt(hit));
+    sAIHitTest->Release(hit);
+  }
+}
+
+}  // namespace
+
+// Argument 0: local roads; 1: the generator's map of long random roads.
+BENCHMARK(BM_ScissorsClick)->Arg(0)->Arg(1)->Iterations(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HitTest)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,99 @@
+// Acquiring settings: one stack as the current setting, or every distinct stack of the
+// selection into the batch list.
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
+#include "engine/Alerts.h"
+#include "engine/ArtSet.h"
+#include "engine/EngineTexts.h"
+#include "engine/OverlapDetection.h"
+#include "engine/OverlapOperations.h"
+#include "engine/OverlapSettingStore.h"
+#include "engine/SettingEquality.h"
+#include "frame/SuiteTables.h"
+
+namespace {
+
+// The selected paths in selection order; a host error reading a type is returned.
+AIErr SelectedPaths(const ArtSet& selection, ArtList& paths) {
+  for (std::int64_t i = 0; i < static_cast<std::int64_t>(selection.Count()); ++i) {
+    AIArtHandle art = selection.Get(i);
+    if (art == nullptr) continue;
+    AIArtType type = kUnknownArt;
+    if (AIErr error = sAIArt->GetArtType(art, &type); error != kNoErr) return error;
+    if (type == kPathArt) paths.push_back(art);
+  }
+  return kNoErr;
+}
+
+}  // namespace
+
+AIErr AcquireSetting(OverlapSettingStore& store, bool takeAllSelected) {
+  ArtSet selection;
+  selection.FillFromSelection();
+  if (selection.Count() == 0) return kNoErr;
+
+  // Only the first path is needed unless all selected paths are taken.
+  ArtList stack;
+  if (takeAllSelected) {
+    if (AIErr error = SelectedPaths(selection, stack); error != kNoErr) return error;
+    if (stack.empty()) return kNoErr;
+    std::reverse(stack.begin(), stack.end());  // the first selected path comes last
+  } else {
+    AIArtHandle first = nullptr;
+    for (std::int64_t i = 0; first == nullptr && i < static_cast<std::int64_t>(selection.Count());
+         ++i) {
+      AIArtHandle art = selection.Get(i);
+      if (art == nullptr) continue;
+      AIArtType type = kUnknownArt;
+      if (AIErr error = sAIArt->GetArtType(art, &type); error != kNoErr) return error;
+      if (type == kPathArt) first = art;
+    }
+    if (first == nullptr) return kNoErr;
+    if (AIErr error = CollectOverlaps(first, stack, true); error != kNoErr) return error;
+    if (stack.empty()) return kNoErr;
+    if (store.ProcessSinglePath() == 0 && stack.size() == 1) {
+      ShowMessageAlert(kNoOverlapFoundMessage);
+      return kNoErr;
+    }
+  }
+
+  std::unique_ptr<OverlapSetting> setting = store.NewSetting();
+  if (AIErr error = setting->FillFromArtList(stack); error != kNoErr) return error;
+  store.MakeCurrent(std::move(setting));
+  return kNoErr;
+}
+
+AIErr AcquireBatch(OverlapSettingStore& store) {
+  ArtSet selection;
+  selection.FillFromSelection();
+  if (selection.Count() == 0) return kNoErr;
+
+  ArtList candidates;
+  if (AIErr error = SelectedPaths(selection, candidates); error != kNoErr) return error;
+  if (candidates.empty()) {
+    ShowMessageAlert(kSelectPathMessage);
+    return kNoErr;
+  }
+
+  // A candidate found in an earlier candidate's stack gives no setting of its own.
+  std::unordered_set<AIArtHandle> done;
+  for (AIArtHandle candidate : candidates) {
+    if (done.count(candidate) != 0) continue;
+    ArtList stack;
+    if (CollectOverlapsQuietly(candidate, stack) != kNoErr) continue;
+    if (stack.empty()) continue;
+    if (store.ProcessSinglePath() == 0 && stack.size() < 2) continue;
+    done.insert(stack.begin(), stack.end());
+
+    std::unique_ptr<OverlapSetting> setting = store.NewSetting();
+    if (setting->FillFromArtList(stack) != kNoErr) continue;
+    bool known = false;
+    for (std::int32_t i = 0; !known && i < store.BatchCount(); ++i) {
+      known = SettingsEqual(*setting, *store.BatchItem(i));
+    }
+    if (!known) store.AppendToBatch(std::move(setting));
+  }
+  return kNoErr;
+}

@@ -1,0 +1,142 @@
+// Creating overlap lines: each selected path is replaced by one copy per entry of the current
+// setting, each in the entry's layer with the entry's style.
+#include <vector>
+
+#include "engine/Alerts.h"
+#include "engine/ArtAccess.h"
+#include "engine/ArtSet.h"
+#include "engine/EngineTexts.h"
+#include "engine/OverlapDetection.h"
+#include "engine/OverlapOperations.h"
+#include "engine/OverlapSettingStore.h"
+#include "frame/SuiteTables.h"
+
+namespace {
+
+// A pattern, custom colour or gradient must still be a swatch of the current document.
+bool ColorPresent(const AIColor& color) {
+  switch (color.kind) {
+    case kPattern:
+      return sAIPattern->ValidatePattern(color.c.p.pattern) == kNoErr;
+    case kCustomColor:
+      return sAICustomColor->ValidateCustomColor(color.c.c.color) == kNoErr;
+    case kGradient:
+      return sAIGradient->ValidateGradient(color.c.b.gradient) == kNoErr;
+    default:
+      return true;
+  }
+}
+
+enum class Check { kPassed, kStopped };
+
+// Every entry's layer must exist.
+Check LayersExist(const OverlapSetting& setting) {
+  for (std::int32_t i = 0; i < setting.Count(); ++i) {
+    if (setting.LayerOfEntry(i) == nullptr) {
+      ShowMessageAlert(kLayerMissingMessage);
+      return Check::kStopped;
+    }
+  }
+  return Check::kPassed;
+}
+
+// Every entry's layer must be visible and editable; asks once, then unlocks.
+AIErr LayersUsable(const OverlapSetting& setting, Check& check) {
+  bool asked = false;
+  for (std::int32_t i = 0; i < setting.Count(); ++i) {
+    AIArtHandle group = nullptr;
+    if (AIErr error = sAIArt->GetFirstArtOfLayer(setting.LayerOfEntry(i), &group);
+        error != kNoErr) {
+      return error;
+    }
+    if (IsArtVisibleAndEditable(group)) continue;
+    if (!asked) {
+      asked = true;
+      if (!AskYesNo(kCreateInLockedLayerQuestion)) {
+        check = Check::kStopped;
+        return kNoErr;
+      }
+    }
+    if (!UnlockAndShowArt(group)) {
+      ShowErrorAlert(kUnlockFailedError);
+      check = Check::kStopped;
+      return kNoErr;
+    }
+  }
+  check = Check::kPassed;
+  return kNoErr;
+}
+
+// Every swatch the entries' painted fills and strokes use must be in the document.
+Check SwatchesPresent(const OverlapSetting& setting) {
+  bool missing = false;
+  for (std::int32_t i = 0; i < setting.Count(); ++i) {
+    AIPathStyle style{};
+    setting.StyleOfEntry(i, style);
+    if (style.fillPaint && !ColorPresent(style.fill.color)) missing = true;
+    if (style.strokePaint && !ColorPresent(style.stroke.color)) missing = true;
+  }
+  if (!missing) return Check::kPassed;
+  ShowErrorAlert(kSwatchMissingError);
+  return Check::kStopped;
+}
+
+// Makes the copies of one path and disposes of it. A run of entries sharing a layer stacks
+// upwards from the back of that layer.
+AIErr ReplaceByCopies(const OverlapSetting& setting, AIArtHandle path) {
+  std::vector<AIArtHandle> copies;
+  AILayerHandle previousLayer = nullptr;
+  for (std::int32_t i = 0; i < setting.Count(); ++i) {
+    const AILayerHandle layer = setting.LayerOfEntry(i);
+    AIArtHandle group = nullptr;
+    if (AIErr error = sAIArt->GetFirstArtOfLayer(layer, &group); error != kNoErr) return error;
+    AIArtHandle copy = nullptr;
+    const AIErr error = i > 0 && layer == previousLayer
+                            ? sAIArt->DuplicateArt(path, kPlaceAbove, copies.back(), &copy)
+                            : sAIArt->DuplicateArt(path, kPlaceInsideOnBottom, group, &copy);
+    if (error != kNoErr) return error;
+    copies.push_back(copy);
+    previousLayer = layer;
+    AIPathStyle style{};
+    setting.StyleOfEntry(i, style);
+    if (AIErr styleError = sAIPathStyle->SetPathStyle(copy, &style); styleError != kNoErr) {
+      return styleError;
+    }
+  }
+  return sAIArt->DisposeArt(path);
+}
+
+}  // namespace
+
+AIErr CreateOverlapLines(const OverlapSettingStore& store) {
+  const OverlapSetting* setting = store.Current();
+  // Without a setting there is nothing to create; disposing of the paths would only lose them.
+  if (setting == nullptr || setting->Count() == 0) return kNoErr;
+  ArtSet selection;
+  selection.FillFromSelection();
+  if (selection.Count() == 0) return kNoErr;
+
+  if (LayersExist(*setting) == Check::kStopped) return kNoErr;
+  Check check = Check::kPassed;
+  if (AIErr error = LayersUsable(*setting, check); error != kNoErr || check == Check::kStopped) {
+    return error;
+  }
+  if (SwatchesPresent(*setting) == Check::kStopped) return kNoErr;
+
+  for (std::int64_t i = 0; i < static_cast<std::int64_t>(selection.Count()); ++i) {
+    AIArtHandle path = selection.Get(i);
+    if (path == nullptr) continue;
+    AIArtType type = kUnknownArt;
+    if (AIErr error = sAIArt->GetArtType(path, &type); error != kNoErr) return error;
+    if (type != kPathArt) continue;
+
+    AILayerHandle layer = nullptr;
+    if (AIErr error = sAIArt->GetLayerOfArt(path, &layer); error != kNoErr) return error;
+    if (AIErr error = sAILayer->DeselectArtOnLayer(layer); error != kNoErr) return error;
+    ArtList stack;
+    if (AIErr error = CollectOverlaps(path, stack, true); error != kNoErr) return error;
+    if (stack.size() > 1 && !AskYesNo(kOverlapExistsQuestion)) return kNoErr;
+    if (AIErr error = ReplaceByCopies(*setting, path); error != kNoErr) return error;
+  }
+  return kNoErr;
+}

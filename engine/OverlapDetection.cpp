@@ -1,0 +1,55 @@
+#include "engine/OverlapDetection.h"
+
+#include <new>
+
+#include "engine/Alerts.h"
+#include "engine/ArtAccess.h"
+#include "engine/ArtSet.h"
+#include "engine/EngineTexts.h"
+#include "frame/SuiteTables.h"
+#include "hostapi/IAIUnicodeString.h"
+
+namespace {
+
+// Offers to unlock and show a copy the user cannot change as it is.
+AIErr OfferUnlock(AIArtHandle copy) {
+  if (IsArtVisibleAndEditable(copy) || !AskYesNo(kUnlockOverlapQuestion)) return kNoErr;
+  if (!UnlockAndShowArt(copy)) return ShowErrorAlert(kUnlockFailedError);
+  return kNoErr;
+}
+
+AIErr Walk(AIArtHandle path, ArtList& overlaps, bool ask) {
+  std::int32_t layerCount = 0;
+  if (AIErr error = sAILayer->CountLayers(&layerCount); error != kNoErr) return error;
+  ArtSet members;
+  for (std::int32_t layerIndex = layerCount - 1; layerIndex >= 0; --layerIndex) {
+    AILayerHandle layer = nullptr;
+    if (AIErr error = sAILayer->GetNthLayer(layerIndex, &layer); error != kNoErr) return error;
+    members.FillFromLayer(layer);
+    for (auto index = static_cast<std::int64_t>(members.Count()) - 1; index >= 0; --index) {
+      const AIArtHandle member = members.Get(index);
+      AIArtType type = kUnknownArt;
+      if (AIErr error = sAIArt->GetArtType(member, &type); error != kNoErr) return error;
+      if (type != kPathArt || !sAIArt->ArtsHaveEqualPaths(path, member)) continue;
+      if (ask) {
+        // An alert the host cannot show changes nothing; the copy is listed all the same.
+        static_cast<void>(OfferUnlock(member));
+      }
+      overlaps.push_back(member);
+    }
+  }
+  return kNoErr;
+}
+
+}  // namespace
+
+AIErr CollectOverlaps(AIArtHandle path, ArtList& overlaps, bool ask) {
+  overlaps.clear();
+  try {
+    return Walk(path, overlaps, ask);
+  } catch (const ai::Error& error) {
+    return error.code();
+  } catch (const std::bad_alloc&) {
+    return kOutOfMemoryErr;
+  }
+}

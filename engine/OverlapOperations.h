@@ -1,0 +1,20 @@
+// The three operations the user starts from the road panel: acquiring settings from the
+// artwork, creating overlap lines from the current setting, and deleting stacked copies. Each
+// returns a host error code; an end on a message or a No answer is 0.
+#pragma once
+
+#include "hostapi/SPTypes.h"
+
+class OverlapSettingStore;
+
+// Makes the stack of the first selected path (or, with takeAllSelected, the selected paths
+// themselves, the first selected last) the current setting.
+AIErr AcquireSetting(OverlapSettingStore& store, bool takeAllSelected);
+// Appends one setting per distinct stack among the selected paths to the batch list.
+AIErr AcquireBatch(OverlapSettingStore& store);
+// Replaces every selected path by a stack of copies as the current setting describes. Without a
+// current setting (or with one of no entries) nothing is touched.
+AIErr CreateOverlapLines(const OverlapSettingStore& store);
+// Reduces the stack of the first selected path to one path, keeping the back-most (or, with
+// "Reserve Topmost Path", the front-most); with captureFirst the stack first becomes current.
+AIErr DeleteOverlaps(OverlapSettingStore& store, bool captureFirst);

@@ -1,0 +1,172 @@
+// The hit test, view, snapping and Bezier suites over the host's document.
+#include <random>
+
+#include "host/suites/HitGeometry.h"
+#include "host/suites/ToolSuites.h"
+#include "tests/host/suites/SuiteFixture.h"
+
+namespace {
+
+class HitTestSuiteTest : public SuiteTest {
+ protected:
+  struct Result {
+    std::string id;  // empty: no hit
+    std::int32_t type = -1;
+    std::int16_t segment = 0;
+    AIReal t = 0;
+  };
+  Result Hit(AIReal h, AIReal v, AIArtHandle within = nullptr) {
+    AIHitRef ref = nullptr;
+    const AIRealPoint point{h, v};
+    EXPECT_EQ(hits_.HitTest(within, &point, kAllHitRequest, &ref), kNoErr);
+    Result result;
+    if (hits_.IsHit(ref)) {
+      result.id = doc().FindArt(hits_.GetHitArt(ref))->id();
+      result.type = hits_.GetHitType(ref);
+      result.segment = hits_.GetHitSegment(ref);
+      result.t = hits_.GetHitParameter(ref);
+    }
+    EXPECT_EQ(hits_.Release(ref), kNoErr);
+    return result;
+  }
+
+  const AIHitTestSuite& hits_ = *host::suites::HitTestSuite();
+};
+
+TEST_F(HitTestSuiteTest, FindsAnchorsBeforeCurvesOnTheFrontMostVisibleUnlockedArt) {
+  // "a" (stroke 4) lies in front of its copy "a2" in the layer below; "square" is unfilled.
+  Result anchor = Hit(10.5, 0.5);
+  EXPECT_EQ(anchor.id, "a");
+  EXPECT_EQ(anchor.type, kAnchorHitType);
+  EXPECT_EQ(anchor.segment, 1);
+  Result curve = Hit(5, 1);
+  EXPECT_EQ(curve.id, "a");
+  EXPECT_EQ(curve.type, kCurveHitType);
+  EXPECT_EQ(curve.segment, 1);
+  EXPECT_NEAR(curve.t, 0.5, 1e-6);  // handles on anchors: x = 5 at t = 0.5 by symmetry
+
+  // Hidden and locked art is passed over; the square's closing curve is curve 0.
+  doc().SetUserAttributes(*doc().FindArt("a"), kArtHidden, kArtHidden);
+  EXPECT_EQ(Hit(5, 1).id, "a2");
+  doc().SetUserAttributes(*doc().FindArt("a2"), kArtLocked, kArtLocked);
+  Result closing = Hit(0.5, 5);
+  EXPECT_EQ(closing.id, "square");
+  EXPECT_EQ(closing.type, kCurveHitType);
+  EXPECT_EQ(closing.segment, 0);
+  EXPECT_EQ(Hit(5, 5).id, "");  // inside, but the square has no fill
+  EXPECT_EQ(Violations(), 0);
+}
+
+TEST_F(HitTestSuiteTest, ToleranceIsThreePointsAtTheViewsZoom) {
+  EXPECT_EQ(Hit(5, 15).id, "");  // halfway between "b" and "c", unstroked, 5 away
+  EXPECT_EQ(Hit(5, 12.9).id, "b");
+  doc().view().zoom = 4;
+  EXPECT_EQ(Hit(5, 12.9).id, "");
+  EXPECT_EQ(Hit(5, 10.7).id, "b");
+}
+
+TEST_F(HitTestSuiteTest, ReleasingTwiceOrUsingAReleasedReferenceIsAViolation) {
+  AIHitRef ref = nullptr;
+  const AIRealPoint point{10, 0};
+  ASSERT_EQ(hits_.HitTest(nullptr, &point, kAllHitRequest, &ref), kNoErr);
+  EXPECT_EQ(host_.documents().hits.Count(), 1u);
+  EXPECT_EQ(hits_.Release(ref), kNoErr);
+  EXPECT_EQ(hits_.Release(ref), kStaleHandleErr);
+  EXPECT_EQ(hits_.GetHitArt(ref), nullptr);
+  EXPECT_EQ(Violations(), 2);
+  EXPECT_EQ(hits_.HitTest(nullptr, &point, 3, &ref), kBadParameterErr);
+}
+
+// What a plain scan of the document answers: the first art in paint order that the point hits.
+std::string ScanHit(host::Document& document, AIRealPoint point, AIReal tolerance) {
+  std::string found;
+  document.ForEachArt([&](host::Art& art) {
+    if (!found.empty() || art.IsContainer() || !document.IsArtVisible(art) ||
+        !document.IsArtEditable(art)) {
+      return;
+    }
+    host::ArtHit where;
+    if (host::HitArt(art, point, tolerance, &where)) found = art.id();
+  });
+  return found;
+}
+
+TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
+  std::mt19937 random(77);
+  std::uniform_real_distribution<AIReal> coordinate(0, 60);
+  std::vector<AIArtHandle> made;
+  for (int step = 0; step < 400; ++step) {
+    const int edit = static_cast<int>(random() % 5);
+    if (edit == 0 || made.empty()) {
+      AIArtHandle art = nullptr;
+      ASSERT_EQ(art_.NewArt(kPathArt, kPlaceAbove, nullptr, &art), kNoErr);
+      const AIPathSegment segments[2] = {{{coordinate(random), coordinate(random)}, {}, {}, true},
+                                         {{coordinate(random), coordinate(random)}, {}, {}, true}};
+      AIPathSegment fixed[2] = {segments[0], segments[1]};
+      for (AIPathSegment& s : fixed) s.in = s.out = s.p;
+      ASSERT_EQ(paths_.SetPathSegments(art, 0, 2, fixed), kNoErr);
+      made.push_back(art);
+    } else {
+      const std::size_t pick = random() % made.size();
+      const AIArtHandle art = made[pick];
+      if (edit == 1) {
+        AIPathSegment moved{{coordinate(random), coordinate(random)}, {}, {}, true};
+        moved.in = moved.out = moved.p;
+        ASSERT_EQ(paths_.SetPathSegments(art, 1, 1, &moved), kNoErr);
+      } else if (edit == 2) {
+        ASSERT_EQ(art_.DisposeArt(art), kNoErr);
+        made.erase(made.begin() + static_cast<long>(pick));
+      } else if (edit == 3) {
+        AIArtHandle copy = nullptr;
+        ASSERT_EQ(art_.DuplicateArt(art, kPlaceAbove, art, &copy), kNoErr);
+        made.push_back(copy);
+      } else {
+        ASSERT_EQ(art_.SetArtUserAttr(art, kArtHidden, random() % 2 ? kArtHidden : 0), kNoErr);
+      }
+    }
+    const AIRealPoint point{coordinate(random), coordinate(random)};
+    ASSERT_EQ(Hit(point.h, point.v).id, ScanHit(doc(), point, 3)) << "step " << step;
+  }
+  EXPECT_EQ(Violations(), 0);
+}
+
+TEST_F(HitTestSuiteTest, DividesCurvesByDeCasteljauAndRefusesParametersOutside) {
+  const AIRealBezierSuite& bezier = *host::suites::RealBezierSuite();
+  AIRealBezier curve{{0, 0}, {0, 10}, {10, 10}, {10, 0}};
+  AIRealBezier left{}, right{};
+  ASSERT_EQ(bezier.Divide(&curve, 0.5, &left, &right), kNoErr);
+  EXPECT_EQ(left.p3.h, 5);
+  EXPECT_EQ(left.p3.v, 7.5);
+  EXPECT_EQ(left.p1.v, 5);
+  EXPECT_EQ(right.p2.h, 10);
+  EXPECT_EQ(right.p2.v, 5);
+  // In place: the right half written over the curve itself.
+  ASSERT_EQ(bezier.Divide(&curve, 0.25, &left, &curve), kNoErr);
+  EXPECT_EQ(curve.p0.h, left.p3.h);
+  EXPECT_EQ(bezier.Divide(&curve, 1.5, &left, &right), kBadParameterErr);
+  EXPECT_EQ(Violations(), 1);
+}
+
+TEST_F(HitTestSuiteTest, SnapsToTheNearestAnchorWithinTheToleranceOfTheView) {
+  const AIDocumentViewSuite& views = *host::suites::DocumentViewSuite();
+  const AICursorSnapSuite& snap = *host::suites::CursorSnapSuite();
+  AIDocumentViewHandle view = nullptr;
+  ASSERT_EQ(views.GetNthDocumentView(0, &view), kNoErr);
+  EXPECT_FALSE(snap.UseAutoSnap(view));
+  doc().view().snapping = true;
+  EXPECT_TRUE(snap.UseAutoSnap(view));
+  const AIEvent event{};
+  AIRealPoint snapped{};
+  ASSERT_EQ(snap.Track(view, {11, 1}, &event, "ATFGP v i o", &snapped), kNoErr);
+  EXPECT_EQ(snapped.h, 10);
+  EXPECT_EQ(snapped.v, 0);
+  ASSERT_EQ(snap.Track(view, {15, 3}, &event, "ATFGP v i o", &snapped), kNoErr);
+  EXPECT_EQ(snapped.h, 15);  // no anchor within 3 points
+  EXPECT_EQ(snap.Track(view, {15, 3}, &event, "A#", &snapped), kBadParameterErr);
+  // A view of a document that was closed is stale.
+  host_.documents().Replace(host::ReadDocument(kDocument));
+  EXPECT_FALSE(snap.UseAutoSnap(view));
+  EXPECT_EQ(Violations(), 2);
+}
+
+}  // namespace
