@@ -105,11 +105,12 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 ASErr ShowWidthModifierDialog(SPPluginRef plugin, WidthModifierSettings& settings) {
+  // A module that cannot be found (the host cannot say where the plug-in's file is, or has no
+  // main window to own the dialog) means no dialog: the command goes on with the values read.
   HMODULE module = nullptr;
-  if (ASErr error = FindPluginModule(plugin, &module)) return error;
-  if (module == nullptr) return kNoErr;
+  if (FindPluginModule(plugin, &module) != kNoErr || module == nullptr) return kNoErr;
   AIWindowRef owner = nullptr;
-  if (ASErr error = sAIContext->GetPlatformAppWindow(&owner)) return error;
+  if (sAIContext->GetPlatformAppWindow(&owner) != kNoErr) return kNoErr;
   const INT_PTR result =
       DialogBoxParamW(module, MAKEINTRESOURCEW(IDD_PATH_WIDTH_MODIFIER), static_cast<HWND>(owner),
                       &DialogProc, reinterpret_cast<LPARAM>(&settings));

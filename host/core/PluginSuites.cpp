@@ -63,6 +63,7 @@ SPErr GetPluginFileSpecification(SPPluginRef plugin, SPPlatformFileSpecification
     Log().Violation("GetPluginFileSpecification with a bad plug-in reference or result pointer");
     return kBadParameterErr;
   }
+  if (SPErr fault = host.faults().Take("GetPluginFileSpecification")) return fault;
   const std::string path = host.PluginFilePath();
   if (path.size() >= sizeof file->path) return kBadParameterErr;
   std::memcpy(file->path, path.c_str(), path.size() + 1);
