@@ -123,6 +123,15 @@ TEST_F(CreateTest, ALockedLayerNamedTwiceIsAskedAboutOnce) {
   EXPECT_EQ(Widths("casing").size(), 5u);
 }
 
+TEST_F(CreateTest, ALayerThatCannotBeUnlockedStopsCreation) {
+  Use({"r1-casing", "r1-fill"});
+  Run("layer casing editable off\nselect q\nanswer yes ok\nfail SetLayerEditable");
+  const std::string before = Saved();
+  ASSERT_EQ(CreateOverlapLines(*store_), kNoErr);
+  EXPECT_EQ(Count("alert error \"ロック解除または表示に失敗しました\" -> ok"), 1) << Text();
+  EXPECT_EQ(Saved(), before);
+}
+
 TEST_F(CreateTest, ADeletedSpotColourStopsCreation) {
   Open(R"({"format": "laneworks-document", "version": 1,
     "swatches": {"customColors": [{"id": "orange", "name": "橙",

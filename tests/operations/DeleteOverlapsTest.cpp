@@ -63,6 +63,15 @@ TEST_F(DeleteTest, ALockedCopyIsAskedAboutTwiceAndStays) {
   EXPECT_FALSE(Exists("front"));
 }
 
+TEST_F(DeleteTest, ACopyThatCannotBeUnlockedIsReportedAndStays) {
+  Run("layer mid editable off\nselect front\nanswer yes ok no\nfail SetLayerEditable");
+  ASSERT_EQ(DeleteOverlaps(*store_, false), kNoErr);
+  EXPECT_EQ(Count("alert error \"ロック解除または表示に失敗しました\" -> ok"), 1) << Text();
+  EXPECT_TRUE(Exists("middle"));
+  EXPECT_TRUE(Exists("back"));
+  EXPECT_FALSE(Exists("front"));
+}
+
 TEST_F(DeleteTest, CtrlCapturesTheStackBeforeDeleting) {
   Run("select other-road");
   ASSERT_EQ(AcquireSetting(*store_, false), kNoErr);  // a first current setting
