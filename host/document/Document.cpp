@@ -304,7 +304,7 @@ void Document::Order(Art& art) {
   const Art* back = art.next_;
   const std::uint64_t low = front ? front->order_ : 0;
   const std::uint64_t high = back ? back->order_ : low + 2 * kSpacing;
-  if (high > low + 1 && (front || high >= kSpacing)) {
+  if (high > low + 1) {
     art.order_ = front && !back ? low + kSpacing : low + (high - low) / 2;
     return;
   }

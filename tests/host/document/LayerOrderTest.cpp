@@ -1,6 +1,8 @@
 // Layer order, the pre-order walk, art-set order and placement by paint order.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "TestDocuments.h"
 #include "host/document/DocumentError.h"
 
@@ -158,6 +160,24 @@ TEST(PaintOrder, EachOrderPlacesNewMovedAndDuplicatedArtWhereItBelongs) {
   EXPECT_EQ(MemberIds(layer.group()).front(), "p2");
   document.MoveArt(first, kPlaceAbove, second);
   EXPECT_EQ(MemberIds(layer.group()).front(), "p1");
+}
+
+TEST(PaintOrder, SiblingOrderFollowsThePaintOrderThroughManyInsertionsAnywhere) {
+  // Many insertions at one place exhaust the room between two neighbours' order numbers.
+  Document document;
+  Layer& layer = document.NewLayer(nullptr, kPlaceAbove, "L", "L");
+  Art& anchor = AddPath(document, layer.group(), "anchor", {{0, 0}, {1, 0}});
+  std::mt19937 random(3);
+  for (int i = 0; i < 300; ++i) {
+    const int where = static_cast<int>(random() % 4);
+    if (where == 0) document.NewArt(kPathArt, kPlaceInsideOnTop, layer.group());
+    if (where == 1) document.NewArt(kPathArt, kPlaceInsideOnBottom, layer.group());
+    if (where == 2) document.NewArt(kPathArt, kPlaceAbove, anchor);
+    if (where == 3) document.NewArt(kPathArt, kPlaceBelow, anchor);
+    for (const Art* art = layer.group().firstChild(); art->behind(); art = art->behind()) {
+      ASSERT_LT(art->siblingOrder(), art->behind()->siblingOrder()) << "insertion " << i;
+    }
+  }
 }
 
 TEST(PaintOrder, PlacementsTheHostWouldRefuseLeaveTheDocumentUnchanged) {

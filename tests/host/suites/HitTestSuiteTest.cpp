@@ -92,26 +92,39 @@ std::string ScanHit(host::Document& document, AIRealPoint point, AIReal toleranc
 }
 
 TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
+  // Paths of up to 30 curved anchors, so that long paths are indexed by several runs of curves.
   std::mt19937 random(77);
-  std::uniform_real_distribution<AIReal> coordinate(0, 60);
+  std::uniform_real_distribution<AIReal> coordinate(0, 1000);
+  std::uniform_real_distribution<AIReal> step(-40, 40);
+  // Anchors a random walk apart, so that each run of curves covers a small part of the area.
+  AIRealPoint walk{500, 500};
+  auto anchor = [&] {
+    walk = {std::clamp(walk.h + 3 * step(random), 0.0, 1000.0),
+            std::clamp(walk.v + 3 * step(random), 0.0, 1000.0)};
+    AIPathSegment segment{walk, {}, {}, false};
+    segment.in = {segment.p.h + step(random), segment.p.v + step(random)};
+    segment.out = {2 * segment.p.h - segment.in.h, 2 * segment.p.v - segment.in.v};
+    return segment;
+  };
   std::vector<AIArtHandle> made;
-  for (int step = 0; step < 400; ++step) {
+  for (int edits = 0; edits < 400; ++edits) {
     const int edit = static_cast<int>(random() % 5);
     if (edit == 0 || made.empty()) {
       AIArtHandle art = nullptr;
       ASSERT_EQ(art_.NewArt(kPathArt, kPlaceAbove, nullptr, &art), kNoErr);
-      const AIPathSegment segments[2] = {{{coordinate(random), coordinate(random)}, {}, {}, true},
-                                         {{coordinate(random), coordinate(random)}, {}, {}, true}};
-      AIPathSegment fixed[2] = {segments[0], segments[1]};
-      for (AIPathSegment& s : fixed) s.in = s.out = s.p;
-      ASSERT_EQ(paths_.SetPathSegments(art, 0, 2, fixed), kNoErr);
+      std::vector<AIPathSegment> segments(2 + random() % 29);
+      walk = {coordinate(random), coordinate(random)};
+      for (AIPathSegment& segment : segments) segment = anchor();
+      ASSERT_EQ(paths_.SetPathSegments(art, 0, static_cast<std::int16_t>(segments.size()),
+                                       segments.data()),
+                kNoErr);
+      ASSERT_EQ(paths_.SetPathClosed(art, random() % 3 == 0), kNoErr);
       made.push_back(art);
     } else {
       const std::size_t pick = random() % made.size();
       const AIArtHandle art = made[pick];
       if (edit == 1) {
-        AIPathSegment moved{{coordinate(random), coordinate(random)}, {}, {}, true};
-        moved.in = moved.out = moved.p;
+        const AIPathSegment moved = anchor();
         ASSERT_EQ(paths_.SetPathSegments(art, 1, 1, &moved), kNoErr);
       } else if (edit == 2) {
         ASSERT_EQ(art_.DisposeArt(art), kNoErr);
@@ -125,8 +138,44 @@ TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
       }
     }
     const AIRealPoint point{coordinate(random), coordinate(random)};
-    ASSERT_EQ(Hit(point.h, point.v).id, ScanHit(doc(), point, 3)) << "step " << step;
+    ASSERT_EQ(Hit(point.h, point.v).id, ScanHit(doc(), point, 3)) << "edit " << edits;
+    // A point on a curve of some path (the closing curve too), where only that path's own
+    // boxes can make it a candidate.
+    if (made.empty()) continue;
+    const auto& segments = doc().FindArt(made[random() % made.size()])->path().segments;
+    const std::size_t from = random() % segments.size(), to = (from + 1) % segments.size();
+    const AIReal t = std::uniform_real_distribution<AIReal>(0, 1)(random), u = 1 - t;
+    auto at = [&](AIReal a, AIReal b, AIReal c, AIReal d) {
+      return u * u * u * a + 3 * u * u * t * b + 3 * u * t * t * c + t * t * t * d;
+    };
+    const auto &first = segments[from], &second = segments[to];
+    const AIRealPoint on{at(first.p.h, first.out.h, second.in.h, second.p.h),
+                         at(first.p.v, first.out.v, second.in.v, second.p.v)};
+    ASSERT_EQ(Hit(on.h, on.v).id, ScanHit(doc(), on, 3)) << "edit " << edits;
   }
+  EXPECT_EQ(Violations(), 0);
+}
+
+TEST_F(HitTestSuiteTest, ALongPathIsFoundAlongItsWholeCourseAndOnlyThere) {
+  // 19 anchors along y = 0, closed by a curve that bulges down to y = -450 at x = 450.
+  std::vector<AIPathSegment> segments;
+  for (int i = 0; i <= 18; ++i) {
+    const AIRealPoint p{50.0 * i, 0};
+    segments.push_back(AIPathSegment{p, p, p, true});
+  }
+  segments.front().in = {0, -600};
+  segments.back().out = {900, -600};
+  AIArtHandle art = nullptr;
+  ASSERT_EQ(art_.NewArt(kPathArt, kPlaceAbove, nullptr, &art), kNoErr);
+  ASSERT_EQ(paths_.SetPathSegments(art, 0, 19, segments.data()), kNoErr);
+  ASSERT_EQ(paths_.SetPathClosed(art, true), kNoErr);
+  const std::string id = doc().FindArt(art)->id();
+
+  EXPECT_EQ(Hit(875, 1).id, id);  // the last run of curves
+  const Result closing = Hit(450, -449);
+  EXPECT_EQ(closing.id, id);
+  EXPECT_EQ(closing.segment, 0);
+  EXPECT_EQ(Hit(450, -200).id, "");  // inside its bounds, far from its course, not filled
   EXPECT_EQ(Violations(), 0);
 }
 
