@@ -13,22 +13,6 @@
 #include "engine/SettingEquality.h"
 #include "frame/SuiteTables.h"
 
-namespace {
-
-// The selected paths in selection order; a host error reading a type is returned.
-AIErr SelectedPaths(const ArtSet& selection, ArtList& paths) {
-  for (std::int64_t i = 0; i < static_cast<std::int64_t>(selection.Count()); ++i) {
-    AIArtHandle art = selection.Get(i);
-    if (art == nullptr) continue;
-    AIArtType type = kUnknownArt;
-    if (AIErr error = sAIArt->GetArtType(art, &type); error != kNoErr) return error;
-    if (type == kPathArt) paths.push_back(art);
-  }
-  return kNoErr;
-}
-
-}  // namespace
-
 AIErr AcquireSetting(OverlapSettingStore& store, bool takeAllSelected) {
   ArtSet selection;
   selection.FillFromSelection();
@@ -37,21 +21,14 @@ AIErr AcquireSetting(OverlapSettingStore& store, bool takeAllSelected) {
   // Only the first path is needed unless all selected paths are taken.
   ArtList stack;
   if (takeAllSelected) {
-    if (AIErr error = SelectedPaths(selection, stack); error != kNoErr) return error;
+    if (AIErr error = AppendPathMembers(selection, stack); error != kNoErr) return error;
     if (stack.empty()) return kNoErr;
     std::reverse(stack.begin(), stack.end());  // the first selected path comes last
   } else {
-    AIArtHandle first = nullptr;
-    for (std::int64_t i = 0; first == nullptr && i < static_cast<std::int64_t>(selection.Count());
-         ++i) {
-      AIArtHandle art = selection.Get(i);
-      if (art == nullptr) continue;
-      AIArtType type = kUnknownArt;
-      if (AIErr error = sAIArt->GetArtType(art, &type); error != kNoErr) return error;
-      if (type == kPathArt) first = art;
-    }
-    if (first == nullptr) return kNoErr;
-    if (AIErr error = CollectOverlaps(first, stack, true); error != kNoErr) return error;
+    ArtList first;
+    if (AIErr error = AppendPathMembers(selection, first, 1); error != kNoErr) return error;
+    if (first.empty()) return kNoErr;
+    if (AIErr error = CollectOverlaps(first.front(), stack, true); error != kNoErr) return error;
     if (stack.empty()) return kNoErr;
     if (store.ProcessSinglePath() == 0 && stack.size() == 1) {
       ShowMessageAlert(kNoOverlapFoundMessage);
@@ -71,7 +48,7 @@ AIErr AcquireBatch(OverlapSettingStore& store) {
   if (selection.Count() == 0) return kNoErr;
 
   ArtList candidates;
-  if (AIErr error = SelectedPaths(selection, candidates); error != kNoErr) return error;
+  if (AIErr error = AppendPathMembers(selection, candidates); error != kNoErr) return error;
   if (candidates.empty()) {
     ShowMessageAlert(kSelectPathMessage);
     return kNoErr;

@@ -41,3 +41,17 @@ AIArtHandle ArtSet::Get(std::int64_t index) const {
     return nullptr;
   return art;
 }
+
+AIErr AppendPathMembers(const ArtSet& set, ArtList& paths, std::size_t most) {
+  std::size_t found = 0;
+  for (std::int64_t i = 0; found < most && i < static_cast<std::int64_t>(set.Count()); ++i) {
+    AIArtHandle art = set.Get(i);
+    if (art == nullptr) continue;
+    AIArtType type = kUnknownArt;
+    if (AIErr error = sAIArt->GetArtType(art, &type); error != kNoErr) return error;
+    if (type != kPathArt) continue;
+    paths.push_back(art);
+    ++found;
+  }
+  return kNoErr;
+}

@@ -4,8 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <vector>
 
 #include "hostapi/AITypes.h"
+
+using ArtList = std::vector<AIArtHandle>;
 
 class ArtSet {
  public:
@@ -30,3 +34,8 @@ class ArtSet {
   std::uint64_t count_ = 0;
   AIArtSetHandle set_ = nullptr;
 };
+
+// Appends the members of set that are paths to paths, in the set's order, at most most of them.
+// A host error reading a member's type is returned; a member the host cannot give is passed over.
+AIErr AppendPathMembers(const ArtSet& set, ArtList& paths,
+                        std::size_t most = std::numeric_limits<std::size_t>::max());

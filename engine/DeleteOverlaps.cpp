@@ -13,19 +13,6 @@
 
 namespace {
 
-AIErr FirstSelectedPath(const ArtSet& selection, AIArtHandle& path) {
-  path = nullptr;
-  for (std::int64_t i = 0; path == nullptr && i < static_cast<std::int64_t>(selection.Count());
-       ++i) {
-    AIArtHandle art = selection.Get(i);
-    if (art == nullptr) continue;
-    AIArtType type = kUnknownArt;
-    if (AIErr error = sAIArt->GetArtType(art, &type); error != kNoErr) return error;
-    if (type == kPathArt) path = art;
-  }
-  return kNoErr;
-}
-
 AIErr ReadAnchorSelection(AIArtHandle path, std::vector<AIBoolean>& selected) {
   std::int16_t count = 0;
   if (AIErr error = sAIPath->GetPathSegmentCount(path, &count); error != kNoErr) return error;
@@ -46,10 +33,11 @@ AIErr DeleteOverlaps(OverlapSettingStore& store, bool captureFirst) {
   ArtSet selection;
   selection.FillFromSelection();
   if (selection.Count() == 0) return kNoErr;
-  AIArtHandle path = nullptr;
-  if (AIErr error = FirstSelectedPath(selection, path); error != kNoErr || path == nullptr) {
+  ArtList first;
+  if (AIErr error = AppendPathMembers(selection, first, 1); error != kNoErr || first.empty()) {
     return error;
   }
+  const AIArtHandle path = first.front();
   std::vector<AIBoolean> anchorSelection;
   if (AIErr error = ReadAnchorSelection(path, anchorSelection); error != kNoErr) return error;
 

@@ -2,11 +2,7 @@
 // reports equal to it, listed from the back-most to the front-most.
 #pragma once
 
-#include <vector>
-
-#include "hostapi/AITypes.h"
-
-using ArtList = std::vector<AIArtHandle>;
+#include "engine/ArtSet.h"
 
 // Fills overlaps with every path equal to path (path itself included when it lies in a layer),
 // walking the layers from the bottom of the list up and each layer's art from its back-most
