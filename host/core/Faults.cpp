@@ -23,10 +23,12 @@ ASErr Faults::TakeArmed(const char* function) {
   return fired;
 }
 
-std::size_t Faults::Clear() {
-  const std::size_t left = armed_.size();
+void Faults::CheckAllFired() {
+  for (const Armed& armed : armed_) {
+    transcript_.Violation("the script made call " + std::to_string(armed.callsLeft) +
+                          " from now of " + armed.function + " fail, but it never came");
+  }
   armed_.clear();
-  return left;
 }
 
 }  // namespace host

@@ -19,8 +19,9 @@ class Faults {
   void Arm(std::string function, int nth, ASErr code);
   // The code armed for this call of function (written to the transcript), or 0.
   ASErr Take(const char* function) { return armed_.empty() ? kNoErr : TakeArmed(function); }
-  // Forgets every armed failure; answers how many had not fired.
-  std::size_t Clear();
+  // Reports every armed failure that never fired (the test did not reach the call it meant)
+  // and forgets them all.
+  void CheckAllFired();
 
  private:
   ASErr TakeArmed(const char* function);

@@ -98,6 +98,7 @@ int Session::Run(const std::string& script) {
   std::string line;
   while (std::getline(lines, line)) RunLine(line);
   host_.alerts().CheckAllAnswered();
+  host_.faults().CheckAllFired();
   if (host_.Loaded()) {
     host_.transcript().Line("end of session: the host quits");
     host_.Shutdown();

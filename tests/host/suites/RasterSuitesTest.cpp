@@ -127,6 +127,10 @@ TEST_F(RasterSuites, ScriptedFailuresFireAtTheNthCallOnce) {
   const auto& lines = host_.transcript().Lines();
   EXPECT_NE(std::find(lines.begin(), lines.end(), "fault: GetArtType -> 'TEST'"), lines.end());
   session.RunLine("fail GetArtType 0");
-  EXPECT_EQ(host_.faults().Clear(), 0u);
   EXPECT_EQ(Violations(), 1);  // the script's bad call number
+  session.RunLine("fail GetArtType 5");
+  host_.faults().CheckAllFired();
+  EXPECT_EQ(Violations(), 2);  // a failure the test never reached is reported
+  host_.faults().CheckAllFired();
+  EXPECT_EQ(Violations(), 2);  // and forgotten
 }
