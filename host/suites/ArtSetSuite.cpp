@@ -8,9 +8,7 @@ namespace {
 using ArtList = Documents::ArtList;
 
 ArtList* FindSet(AIArtSetHandle set, const char* function) {
-  ArtList* list = Docs().artSets.Find(set);
-  if (list == nullptr) Log().Violation(std::string(function) + " with an art set that is not live");
-  return list;
+  return FindLive(Docs().artSets, set, function, "an art set");
 }
 
 std::vector<AIArtHandle> Handles(const std::vector<Art*>& art) {

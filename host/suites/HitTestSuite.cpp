@@ -97,9 +97,7 @@ AIErr HitTest(AIArtHandle art, const AIRealPoint* point, std::int32_t request, A
 }
 
 const Documents::Hit* FindHit(AIHitRef hit, const char* function) {
-  const Documents::Hit* found = Docs().hits.Find(hit);
-  if (found == nullptr) Log().Violation(std::string(function) + " with a stale hit reference");
-  return found;
+  return FindLive(Docs().hits, hit, function, "a hit reference");
 }
 
 AIErr Release(AIHitRef hit) {

@@ -13,16 +13,10 @@ namespace {
 constexpr double kMaxRasterSide = 32768;
 constexpr double kMaxRasterPixels = 64.0 * 1024 * 1024;
 
-const Documents::ArtList* FindSet(AIArtSetHandle set, const char* function) {
-  const Documents::ArtList* list = Docs().artSets.Find(set);
-  if (list == nullptr) Log().Violation(std::string(function) + " with an art set that is not live");
-  return list;
-}
-
 // The members of a live set, all live art; null (with the code in *error) otherwise.
 std::vector<const Art*> Members(AIArtSetHandle set, const char* function, AIErr* error) {
   std::vector<const Art*> members;
-  const Documents::ArtList* list = FindSet(set, function);
+  const Documents::ArtList* list = FindLive(Docs().artSets, set, function, "an art set");
   if (list == nullptr) {
     *error = kStaleHandleErr;
     return members;

@@ -61,16 +61,11 @@ AIErr SetArtStyle(AIArtHandle handle, AIArtStyleHandle style) {
 }
 
 Parser* FindParser(AIStyleParser parser, const char* function) {
-  Parser* found = Docs().parsers.Find(parser);
-  if (found == nullptr) Log().Violation(std::string(function) + " with a parser that is not live");
-  return found;
+  return FindLive(Docs().parsers, parser, function, "a parser");
 }
 
 PaintField* FindField(AIParserPaintField field, const char* function) {
-  PaintField* found = Docs().paintFields.Find(field);
-  if (found == nullptr)
-    Log().Violation(std::string(function) + " with a paint field that is not live");
-  return found;
+  return FindLive(Docs().paintFields, field, function, "a paint field");
 }
 
 void ClearFields(Parser& parser) {

@@ -24,6 +24,16 @@ bool Out(T* pointer, const char* function) {
   return false;
 }
 
+// The object of a live handle of table; null, with a violation naming what the handle was
+// meant to be ("an art set"), for a stale, foreign or null handle.
+template <typename Table, typename Handle>
+auto FindLive(const Table& table, Handle handle, const char* function, const char* what) {
+  auto* found = table.Find(handle);
+  if (found == nullptr)
+    Log().Violation(std::string(function) + " with " + what + " that is not live");
+  return found;
+}
+
 // The failure a test armed for this call of function (see Faults), or 0.
 inline AIErr Fault(const char* function) {
   return Host::Current().faults().Take(function);
