@@ -45,3 +45,16 @@ TEST_F(DispatchTest, NotificationsOfOtherTypesReachNotifyOnlyForTheirNotifiers) 
   EXPECT_TRUE(Has("alert information \"notify AI Application Started Notifier\" -> ok"));
   EXPECT_EQ(host_.transcript().ViolationCount(), 0) << Text();
 }
+
+extern "C" SPErr PluginMain(const char* caller, const char* selector, void* message) noexcept;
+
+// The host never sends these, but a damaged one must not make the plug-in follow a null pointer.
+TEST(PluginMainEntry, NullArgumentsAreRefusedWithoutBeingRead) {
+  SPMessageData data{};
+  EXPECT_EQ(PluginMain(nullptr, kSPInterfaceCaller, &data), kBadParameterErr);
+  EXPECT_EQ(PluginMain(kSPInterfaceCaller, nullptr, &data), kBadParameterErr);
+  EXPECT_EQ(PluginMain(kSPInterfaceCaller, kSPInterfaceStartupSelector, nullptr), kBadParameterErr);
+  // Without an object (start-up never ran) every other message answers 0.
+  EXPECT_EQ(PluginMain("AI Menu", "AI Go", &data), kNoErr);
+  EXPECT_EQ(PluginMain(kSPInterfaceCaller, kSPInterfaceShutdownSelector, &data), kNoErr);
+}
