@@ -93,6 +93,32 @@ TEST_F(AcquireTest, BatchWithoutAPathAsksForOne) {
   EXPECT_EQ(store_->Current(), nullptr);
 }
 
+TEST_F(AcquireTest, AHostErrorIsReturnedAndTheCurrentSettingStays) {
+  Run("select r1-casing");
+  ASSERT_EQ(AcquireSetting(*store_, false), kNoErr);
+  const OverlapSetting before = *store_->Current();
+
+  Run("deselect-all\nselect r2-fill\nfail GetArtType");  // reading the selection
+  EXPECT_EQ(AcquireSetting(*store_, false), FourCharCode("FAIL"));
+  Run("fail GetArtType");
+  EXPECT_EQ(AcquireSetting(*store_, true), FourCharCode("FAIL"));
+  Run("fail GetPathStyle 2");  // filling the new setting, at its second entry
+  EXPECT_EQ(AcquireSetting(*store_, false), FourCharCode("FAIL"));
+  EXPECT_TRUE(SettingsEqual(*store_->Current(), before));
+  EXPECT_EQ(store_->HistoryCount(), 0);
+}
+
+TEST_F(AcquireTest, BatchSkipsACandidateWhoseWalkFailsAndGoesOn) {
+  // Calls 1 and 2 read the two selected paths' types; call 3 is the first of r1-fill's walk.
+  Run("select r1-fill\nselect r2-fill\nfail GetArtType 3");
+  ASSERT_EQ(AcquireBatch(*store_), kNoErr);
+  ASSERT_EQ(store_->BatchCount(), 1);
+  EXPECT_EQ(Width(*store_->BatchItem(0), 1), 4);  // r2's fill, front-most
+  AIPathStyle fill{};
+  store_->BatchItem(0)->StyleOfEntry(1, fill);
+  EXPECT_EQ(fill.stroke.color.kind, kThreeColor);  // r2's orange, not r1's black
+}
+
 TEST_F(AcquireTest, LockedCopyIsAskedAboutAndCapturedWhateverTheAnswer) {
   Run("layer casing editable off\nselect r1-fill\nanswer no");
   ASSERT_EQ(AcquireSetting(*store_, false), kNoErr);

@@ -72,6 +72,15 @@ TEST_F(DeleteTest, ACopyThatCannotBeUnlockedIsReportedAndStays) {
   EXPECT_FALSE(Exists("front"));
 }
 
+TEST_F(DeleteTest, AFailedDeletionIsReturnedAndTheKeptPathStays) {
+  // Copies go from the back up: middle, then front, whose deletion fails.
+  Run("select front\nfail DisposeArt 2");
+  EXPECT_EQ(DeleteOverlaps(*store_, false), FourCharCode("FAIL"));
+  EXPECT_TRUE(Exists("back"));
+  EXPECT_FALSE(Exists("middle"));
+  EXPECT_TRUE(Exists("front"));
+}
+
 TEST_F(DeleteTest, CtrlCapturesTheStackBeforeDeleting) {
   Run("select other-road");
   ASSERT_EQ(AcquireSetting(*store_, false), kNoErr);  // a first current setting
