@@ -1,13 +1,16 @@
 // What the host keeps on the plug-in's behalf: memory blocks it lends, alerts answered from the
-// script, and failures a test arms.
+// script, failures a test arms, handles and application contexts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "host/core/Alerts.h"
 #include "host/core/Blocks.h"
+#include "host/core/Contexts.h"
 #include "host/core/Faults.h"
+#include "host/core/HandleTable.h"
 #include "host/core/Host.h"
+#include "tests/frame/SessionFixture.h"
 
 namespace {
 
@@ -118,6 +121,51 @@ TEST(Faults, EachArmedFailureFiresOnceAtItsCallAndOnlyForItsFunction) {
   faults.CheckAllFired();  // DisposeArt was never called
   EXPECT_EQ(transcript.ViolationCount(), 1);
   EXPECT_EQ(faults.Take("DisposeArt"), kNoErr);
+}
+
+TEST(HandleTable, AStaleHandleOrOneOfAnotherKindNeverNamesAnObject) {
+  host::HandleTable<std::string, AIArtSetHandle, host::kArtSetHandle> sets;
+  host::HandleTable<std::string, AIArtSetHandle, host::kParserHandle> parsers;
+  const AIArtSetHandle set = sets.Add("set");
+  const AIArtSetHandle parser = parsers.Add("parser");  // the same serial number
+  ASSERT_NE(sets.Find(set), nullptr);
+  EXPECT_EQ(*sets.Find(set), "set");
+  EXPECT_EQ(sets.Find(parser), nullptr);
+  EXPECT_EQ(parsers.Find(set), nullptr);
+  EXPECT_EQ(sets.Find(nullptr), nullptr);
+
+  EXPECT_TRUE(sets.Remove(set));
+  EXPECT_FALSE(sets.Remove(set));
+  const AIArtSetHandle next = sets.Add("next");
+  EXPECT_NE(next, set);  // serials are not reused
+  EXPECT_EQ(sets.Find(set), nullptr);
+  EXPECT_EQ(sets.Count(), 1u);
+}
+
+class ContextsTest : public SessionTest {
+ protected:
+  void SetUp() override { RunLines("answer ok ok\nstart"); }
+  int Violations() { return host_.transcript().ViolationCount(); }
+};
+
+TEST_F(ContextsTest, ContextsNestAndMustBePoppedInnermostFirst) {
+  host::Contexts& contexts = host_.contexts();
+  AIAppContextHandle outer = nullptr, inner = nullptr;
+  ASSERT_EQ(contexts.Push(host_.PluginRef(), &outer), kNoErr);
+  ASSERT_EQ(contexts.Push(host_.PluginRef(), &inner), kNoErr);
+  EXPECT_EQ(contexts.Depth(), 2);
+  EXPECT_EQ(contexts.Pop(outer), kBadParameterErr);  // not the innermost
+  EXPECT_EQ(contexts.Depth(), 2);
+  EXPECT_EQ(contexts.Pop(inner), kNoErr);
+  EXPECT_EQ(contexts.Pop(inner), kBadParameterErr);  // twice
+  EXPECT_EQ(contexts.Pop(outer), kNoErr);
+  EXPECT_EQ(contexts.Push(nullptr, &outer), kBadParameterErr);
+  EXPECT_EQ(Violations(), 3);
+
+  ASSERT_EQ(contexts.Push(host_.PluginRef(), &outer), kNoErr);
+  contexts.CheckBalanced("at the end");  // left open
+  EXPECT_EQ(Violations(), 4);
+  EXPECT_EQ(contexts.Depth(), 0);
 }
 
 }  // namespace
