@@ -123,6 +123,26 @@ TEST(Faults, EachArmedFailureFiresOnceAtItsCallAndOnlyForItsFunction) {
   EXPECT_EQ(faults.Take("DisposeArt"), kNoErr);
 }
 
+TEST(Faults, ScriptsArmFailuresByCallNumberAndCode) {
+  host::Host host;
+  host::Session session(host, nullptr, "");
+  session.RunLine("fail GetArtType 2 'ABCD'");
+  session.RunLine("fail DisposeArt 1 -50");
+  session.RunLine("fail SetArtName");
+  EXPECT_EQ(host.faults().Take("GetArtType"), kNoErr);
+  EXPECT_EQ(host.faults().Take("GetArtType"), FourCharCode("ABCD"));
+  EXPECT_EQ(host.faults().Take("DisposeArt"), -50);
+  EXPECT_EQ(host.faults().Take("SetArtName"), FourCharCode("FAIL"));
+  EXPECT_EQ(host.transcript().ViolationCount(), 0);
+  for (const char* bad :
+       {"fail", "fail X 0", "fail X two", "fail X 1 0", "fail X 1 AB", "fail X 1 ABCD 3"}) {
+    session.RunLine(bad);
+  }
+  EXPECT_EQ(host.transcript().ViolationCount(), 6) << host.transcript().Text();
+  host.faults().CheckAllFired();  // nothing bad was armed
+  EXPECT_EQ(host.transcript().ViolationCount(), 6);
+}
+
 TEST(HandleTable, AStaleHandleOrOneOfAnotherKindNeverNamesAnObject) {
   host::HandleTable<std::string, AIArtSetHandle, host::kArtSetHandle> sets;
   host::HandleTable<std::string, AIArtSetHandle, host::kParserHandle> parsers;

@@ -7,6 +7,7 @@
 
 #include "host/core/Host.h"
 #include "host/core/Preferences.h"
+#include "host/core/Session.h"
 
 namespace {
 
@@ -135,6 +136,34 @@ TEST_F(PreferencesTest, AnUnreadableFileIsReportedAndSetAside) {
     suite_.GetIntegerPreference(nullptr, "strokeUnits", &units);
     EXPECT_EQ(units, 4);
   }
+}
+
+TEST_F(PreferencesTest, ScriptsSetValuesOfEachKindAndAreToldWhatTheyGotWrong) {
+  host::Host host;
+  host::Session session(host, nullptr, "");
+  session.RunLine("set-preference \"\" strokeUnits integer 1");
+  session.RunLine("set-preference Mine \"Do It\" boolean true");
+  session.RunLine("set-preference Mine Scale real 110.5");
+  session.RunLine("preference Mine \"Do It\"");
+  session.RunLine("preference Mine Missing");
+  EXPECT_EQ(host.transcript().ViolationCount(), 0) << host.transcript().Text();
+  EXPECT_EQ(host.transcript().Lines().end()[-3], "preference \"Mine\" \"Do It\": boolean true");
+  EXPECT_EQ(host.transcript().Lines().end()[-1], "preference \"Mine\" \"Missing\": not set");
+  const host::Preferences::Value* scale = host.preferences().Find({"Mine", "Scale"});
+  ASSERT_NE(scale, nullptr);
+  EXPECT_EQ(std::get<double>(*scale), 110.5);
+
+  for (const char* bad :
+       {"set-preference Mine Scale real nan", "set-preference Mine Scale real 1x",
+        "set-preference Mine Flag boolean yes", "set-preference Mine Count integer 1.5",
+        "set-preference Mine Count integer 99999999999", "set-preference Mine \"\" integer 1",
+        "set-preference Mine Count text 1"}) {
+    const int before = host.transcript().ViolationCount();
+    session.RunLine(bad);
+    EXPECT_EQ(host.transcript().ViolationCount(), before + 1) << bad;
+  }
+  EXPECT_EQ(host.preferences().Find({"Mine", "Count"}), nullptr);
+  EXPECT_EQ(std::get<double>(*host.preferences().Find({"Mine", "Scale"})), 110.5);
 }
 
 }  // namespace
