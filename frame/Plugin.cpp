@@ -6,6 +6,7 @@
 #include <exception>
 #include <utility>
 
+#include "frame/AppContext.h"
 #include "frame/SuiteSet.h"
 #include "frame/SuiteTables.h"
 #include "hostapi/AIError.h"
@@ -41,24 +42,6 @@ constexpr ASErr kIgnoredErrors[] = {
     FourCharCode("DONE"),
     FourCharCode("STOP"),
     361,
-};
-
-// Pops the application context on every way out of the notifier procedure.
-class AppContext {
- public:
-  explicit AppContext(SPPluginRef plugin) {
-    error_ = sAIContext->PushAppContext(plugin, &context_);
-  }
-  ~AppContext() {
-    if (error_ == kNoErr && sAIContext != nullptr) sAIContext->PopAppContext(context_);
-  }
-  AppContext(const AppContext&) = delete;
-  AppContext& operator=(const AppContext&) = delete;
-  ASErr Error() const { return error_; }
-
- private:
-  AIAppContextHandle context_ = nullptr;
-  ASErr error_;
 };
 
 }  // namespace

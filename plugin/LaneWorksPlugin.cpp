@@ -1,6 +1,7 @@
 #include "plugin/LaneWorksPlugin.h"
 
 #include <cstring>
+#include <memory>
 #include <new>
 #include <utility>
 
@@ -21,21 +22,48 @@ LaneWorksPlugin::LaneWorksPlugin(SPPluginRef pluginRef) : Plugin(pluginRef) {
 ASErr LaneWorksPlugin::StartupPlugin(SPInterfaceMessage* message) {
   if (ASErr error = Plugin::StartupPlugin(message); error != kNoErr) return error;
   AddMenuItems();
+  // The settings store inside reads the engine's preferences.
+  panel_ = std::make_unique<CKukuriPanel>(PluginRef());
+  if (ASErr error = panel_->Create(); error != kNoErr) return error;
   if (ASErr error = AddScissorsTool(); error != kNoErr) return error;
-  if (ASErr error = sAINotifier->AddNotifier(PluginRef(), kShutdownNotifierName,
-                                             kAIApplicationShutdownNotifier, &shutdownNotifier_);
-      error != kNoErr) {
-    return error;
-  }
+  if (ASErr error = AddNotifiers(); error != kNoErr) return error;
   // A second lock: the host keeps the module loaded until it quits.
   LockPlugin(true);
   return kNoErr;
 }
 
+ASErr LaneWorksPlugin::AddNotifiers() {
+  const struct {
+    const char* name;
+    const char* type;
+    AINotifierHandle* handle;
+  } notifiers[] = {
+      {kShutdownNotifierName, kAIApplicationShutdownNotifier, &shutdownNotifier_},
+      {kDocumentChangedNotifierName, kAIDocumentChangedNotifier, &documentChangedNotifier_},
+      {kBrightnessChangedNotifierName, kAIUIBrightnessChangedNotifier, &brightnessChangedNotifier_},
+      {kLayerSetNotifierName, kAILayerSetNotifier, &layerSetNotifier_},
+      {kPreferenceChangedNotifierName, kAIPreferenceChangedNotifier, &preferenceChangedNotifier_},
+  };
+  for (const auto& notifier : notifiers) {
+    if (ASErr error =
+            sAINotifier->AddNotifier(PluginRef(), notifier.name, notifier.type, notifier.handle)) {
+      return error;
+    }
+  }
+  return kNoErr;
+}
+
 ASErr LaneWorksPlugin::ShutdownPlugin(SPInterfaceMessage* message) {
+  // Normally gone at the application's shutdown already.
+  ReleaseUserInterface();
   // The map's host strings go back while the string suite is still acquired.
   ClearLayerPathMap();
   return Plugin::ShutdownPlugin(message);
+}
+
+void LaneWorksPlugin::ReleaseUserInterface() {
+  panel_.reset();
+  scissorsTool_.reset();
 }
 
 ASErr LaneWorksPlugin::Message(const char* caller, const char* selector, void* message) {
@@ -48,6 +76,12 @@ ASErr LaneWorksPlugin::SetGlobal(Plugin*) {
 
 void LaneWorksPlugin::AddMenuItems() {
   // An item the host refuses is simply missing; start-up goes on without it.
+  const ai::UnicodeString panelText(kKukuriPanelMenuText);
+  const AIPlatformAddMenuItemDataUS panelItem{kToolPalettesMenuGroup, panelText.handle()};
+  if (sAIMenu->AddMenuItem(PluginRef(), kKukuriPanelMenuKey, &panelItem, kMenuItemWantsUpdateOption,
+                           &panelMenuItem_) != kNoErr) {
+    panelMenuItem_ = nullptr;
+  }
   const ai::UnicodeString widthText(kPathWidthModifierMenuText);
   const AIPlatformAddMenuItemDataUS widthItem{kObjectPathsMenuGroup, widthText.handle()};
   if (sAIMenu->AddMenuItem(PluginRef(), kPathWidthModifierMenuKey, &widthItem,
@@ -72,9 +106,20 @@ ASErr LaneWorksPlugin::AddScissorsTool() {
 }
 
 ASErr LaneWorksPlugin::Notify(AINotifierMessage* message) {
-  // The tool's cursors go before the host quits.
-  if (message->type != nullptr && std::strcmp(message->type, kAIApplicationShutdownNotifier) == 0) {
-    scissorsTool_.reset();
+  if (message->type == nullptr) return kNoErr;
+  const auto is = [message](const char* type) { return std::strcmp(message->type, type) == 0; };
+  // The panel's answers are its own business: a notification always succeeds.
+  if (is(kAIUIBrightnessChangedNotifier)) {
+    if (panel_ != nullptr) panel_->OnUIBrightnessChanged();
+  } else if (is(kAIDocumentChangedNotifier)) {
+    if (panel_ != nullptr) panel_->UpdateCommandButtons();
+  } else if (is(kAILayerSetNotifier)) {
+    if (panel_ != nullptr) panel_->OnLayersChanged();
+  } else if (is(kAIPreferenceChangedNotifier)) {
+    if (panel_ != nullptr) panel_->UpdateMaxWidthLabel();
+  } else if (is(kAIApplicationShutdownNotifier)) {
+    // The tool's cursors and the panel's windows go before the host quits.
+    ReleaseUserInterface();
   }
   return kNoErr;
 }
@@ -88,7 +133,11 @@ ASErr LaneWorksPlugin::ToolMouseDown(AIToolMessage* message) {
 }
 
 ASErr LaneWorksPlugin::GoMenuItem(AIMenuMessage* message) {
-  if (message->menuItem != nullptr && message->menuItem == widthModifierMenuItem_) {
+  if (message->menuItem == nullptr) return kNoErr;
+  if (message->menuItem == panelMenuItem_) {
+    return panel_ != nullptr ? panel_->Show(!panel_->IsShown()) : kNoErr;
+  }
+  if (message->menuItem == widthModifierMenuItem_) {
     PathWidthModifier command(PluginRef());
     return command.Run();
   }
@@ -96,6 +145,9 @@ ASErr LaneWorksPlugin::GoMenuItem(AIMenuMessage* message) {
 }
 
 ASErr LaneWorksPlugin::UpdateMenuItem(AIMenuMessage*) {
+  // The panel's item is checked while the panel is shown.
+  if (panelMenuItem_ != nullptr && panel_ != nullptr)
+    sAIMenu->CheckItem(panelMenuItem_, panel_->IsShown());
   // The host enables the width command itself, by what is selected.
   if (widthModifierMenuItem_ != nullptr)
     sAIMenu->UpdateMenuItemAutomatically(widthModifierMenuItem_, 1, 0, 0, 2, 32, 0, 0);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "frame/Plugin.h"
+#include "panel/CKukuriPanel.h"
 #include "tools/MultiScissorsTool.h"
 
 class LaneWorksPlugin : public Plugin {
@@ -26,12 +27,22 @@ class LaneWorksPlugin : public Plugin {
  private:
   void AddMenuItems();
   ASErr AddScissorsTool();
+  ASErr AddNotifiers();
+  // The panel and the tool's handler go while the host still lends its suites.
+  void ReleaseUserInterface();
 
   // Menu items, owned by the host.
+  AIMenuItemHandle panelMenuItem_ = nullptr;
   AIMenuItemHandle widthModifierMenuItem_ = nullptr;
   // Notifiers, owned by the host.
   AINotifierHandle shutdownNotifier_ = nullptr;
-  // The scissors tool's handler: from start-up to the application's shutdown; none when it could
+  AINotifierHandle documentChangedNotifier_ = nullptr;
+  AINotifierHandle brightnessChangedNotifier_ = nullptr;
+  AINotifierHandle layerSetNotifier_ = nullptr;
+  AINotifierHandle preferenceChangedNotifier_ = nullptr;
+  // The road panel and the scissors tool's handler: from start-up to the application's
+  // shutdown, after which no message reaches them. The tool's handler is missing when it could
   // not be made.
+  std::unique_ptr<CKukuriPanel> panel_;
   std::unique_ptr<MultiScissorsTool> scissorsTool_;
 };

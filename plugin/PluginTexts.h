@@ -1,5 +1,7 @@
 // What the plug-in shows in the host's menus, and the keys naming its items. UTF-8.
 #pragma once
 
+inline constexpr char kKukuriPanelMenuText[] = "重ね線";
+inline constexpr char kKukuriPanelMenuKey[] = "MvLaneWorksKukuriPanelMenuKey";
 inline constexpr char kPathWidthModifierMenuText[] = "パスの線幅を増減...";
 inline constexpr char kPathWidthModifierMenuKey[] = "MvLaneWorksPathWidthModifierMenuKey";

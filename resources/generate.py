@@ -3,8 +3,8 @@
 
 cursors/NAME.txt -> cursors/NAME.cur: 32 x 32 monochrome cursors ('#' black, 'o' white,
 '.' transparent) with the hot spot given in the source.
-icons/scissors.txt -> icons/scissors-light-theme.png (dark ink) and
-icons/scissors-dark-theme.png (light ink): 23 x 23 RGBA images on transparent.
+icons/NAME.txt -> icons/NAME-light-theme.png (dark ink) and icons/NAME-dark-theme.png
+(light ink): 23 x 23 RGBA images on transparent.
 
 Run without arguments to write the files; with --check to verify that the files in the folder
 are what the sources make (exit status 1 and the stale names otherwise).
@@ -93,11 +93,14 @@ def outputs():
         if name.endswith(".txt"):
             source = os.path.join(cursors, name)
             made[source[:-4] + ".cur"] = monochrome_cursor(source)
-    icon_source = os.path.join(HERE, "icons", "scissors.txt")
-    rows, _ = read_rows(icon_source)
-    check_picture(icon_source, rows, 23, "#.")
-    made[os.path.join(HERE, "icons", "scissors-light-theme.png")] = png(rows, DARK_INK)
-    made[os.path.join(HERE, "icons", "scissors-dark-theme.png")] = png(rows, LIGHT_INK)
+    icons = os.path.join(HERE, "icons")
+    for name in sorted(os.listdir(icons)):
+        if name.endswith(".txt"):
+            source = os.path.join(icons, name)
+            rows, _ = read_rows(source)
+            check_picture(source, rows, 23, "#.")
+            made[source[:-4] + "-light-theme.png"] = png(rows, DARK_INK)
+            made[source[:-4] + "-dark-theme.png"] = png(rows, LIGHT_INK)
     return made
 
 

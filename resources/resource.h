@@ -14,3 +14,6 @@
 #define IDC_SCISSORS_ON_PATH_CURSOR 136
 #define IDI_SCISSORS_TOOL_LIGHT 16051
 #define IDI_SCISSORS_TOOL_DARK 16052
+// The road panel's icon, for light and for dark interface themes.
+#define IDI_OVERLAP_PANEL_LIGHT 16500
+#define IDI_OVERLAP_PANEL_DARK 16501

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "frame/ResourceModule.h"
 #include "frame/SuiteTables.h"
 #include "resources/resource.h"
-#include "tools/ResourceModule.h"
 #include "tools/UniqueCursor.h"
 
 namespace {

@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "frame/ResourceModule.h"
 #include "frame/SuiteTables.h"
 #include "hostapi/AIError.h"
 #include "hostapi/IAIUnicodeString.h"
 #include "resources/resource.h"
-#include "tools/ResourceModule.h"
 #include "tools/WidthModifierInput.h"
 
 namespace {

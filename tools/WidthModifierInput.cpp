@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "frame/SuiteTables.h"
-#include "plugin/MeasurementUnits.h"
 #include "tools/WidthModifierSettings.h"
+#include "units/MeasurementUnits.h"
 
 namespace {
 
@@ -38,11 +38,7 @@ AIExpressionOptions AddingWidthCheckOptions(std::int32_t type) {
 }
 
 ai::UnicodeString AddingWidthDisplayText(double addingWidth) {
-  ai::UnicodeString points;
-  sAIUser->IUAIRealToString(addingWidth, 4, points.handle());
-  points.append(ai::UnicodeString(" pt"));
-  AIReal value = 0;
-  return Evaluate(points, AddingWidthShownOptions(GetStrokeUnitCode()), &value);
+  return ShowPoints(addingWidth, AddingWidthShownOptions(GetStrokeUnitCode()));
 }
 
 ai::UnicodeString ScaleDisplayText(double scale) {

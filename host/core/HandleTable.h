@@ -54,6 +54,8 @@ enum HandleKind : std::uint8_t {
   kMenuGroupHandle,
   kHitHandle,
   kViewHandle,
+  kPanelHandle,
+  kFlyoutMenuHandle,
 };
 
 }  // namespace host

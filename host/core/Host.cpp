@@ -48,7 +48,9 @@ ASErr Host::Send(const char* caller, const char* selector, MessageRecord& messag
   message.d.globals = globals_;
   message.d.basic = &basic_;
   const int depth = contexts_.Depth();
+  ++messageDepth_;
   const ASErr result = entry_(caller, selector, &message);
+  --messageDepth_;
   globals_ = message.d.globals;
   std::string line = "send " + Quote(caller) + " " + Quote(selector);
   if (std::strcmp(caller, kAINotifierCaller) == 0 && message.notifier.type != nullptr) {
@@ -106,6 +108,11 @@ bool Host::Start(std::unique_ptr<PluginModule> module) {
   const ASErr result = Send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message);
   if (result != kNoErr) return false;
   Notify(kAIApplicationStartedNotifier);
+  // As when the host is launched with a file: the open document is announced to the plug-in.
+  if (documents_.current() != nullptr) {
+    Notify(kAILayerSetNotifier);
+    Notify(kAIDocumentChangedNotifier);
+  }
   return true;
 }
 
@@ -115,8 +122,10 @@ void Host::Shutdown() {
     return;
   }
   Notify(kAIApplicationShutdownNotifier);
+  for (ShutdownWatcher* watcher : std::vector(watchers_)) watcher->BeforePluginShutdown();
   MessageRecord message{};
   Send(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message);
+  BeforeCodeUnloaded();
   module_->Unload();
   entry_ = nullptr;
   Audit();
@@ -141,6 +150,7 @@ void Host::Unload() {
   }
   MessageRecord message{};
   Send(kSPAccessCaller, kSPAccessUnloadSelector, message);
+  BeforeCodeUnloaded();
   module_->Unload();
   entry_ = nullptr;
   transcript_.Line("code unloaded");
@@ -180,6 +190,14 @@ bool Host::RemoveLock(SPAccessRef access) {
   return true;
 }
 
+void Host::RemoveWatcher(ShutdownWatcher* watcher) {
+  watchers_.erase(std::remove(watchers_.begin(), watchers_.end(), watcher), watchers_.end());
+}
+
+void Host::BeforeCodeUnloaded() {
+  for (ShutdownWatcher* watcher : std::vector(watchers_)) watcher->BeforeCodeUnloaded();
+}
+
 void Host::Audit() {
   for (const SuiteRegistry::Held& held : registry_.HeldSuites()) {
     transcript_.Violation("suite " + Quote(held.name) + " " + std::to_string(held.version) +
@@ -189,6 +207,7 @@ void Host::Audit() {
   documents_.CheckAllReleased("by the plug-in");
   blocks_.CheckAllReleased("by the plug-in");
   contexts_.CheckBalanced("by the plug-in");
+  flyoutMenus_.CheckAllDestroyed("by the plug-in");
   transcript_.Line("suites acquired " + std::to_string(registry_.AcquireCount()) + ", released " +
                    std::to_string(registry_.ReleaseCount()));
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/core/Alerts.h"
 #include "host/core/Blocks.h"
@@ -11,12 +12,14 @@
 #include "host/core/Documents.h"
 #include "host/core/Expressions.h"
 #include "host/core/Faults.h"
+#include "host/core/FlyoutMenus.h"
 #include "host/core/Menus.h"
 #include "host/core/Notifiers.h"
 #include "host/core/PluginModule.h"
 #include "host/core/Preferences.h"
 #include "host/core/Strings.h"
 #include "host/core/SuiteRegistry.h"
+#include "host/core/Theme.h"
 #include "host/core/Tools.h"
 #include "host/core/Transcript.h"
 #include "hostapi/AIMenu.h"
@@ -38,6 +41,19 @@ union MessageRecord {
   AINotifierMessage notifier;
   AIMenuMessage menu;
   AIToolMessage tool;
+};
+
+// A part of the host beyond its portable core (its windows) that takes part in the plug-in's
+// shut-down.
+class ShutdownWatcher {
+ public:
+  virtual ~ShutdownWatcher() = default;
+  // The application is quitting: the plug-in has had the shutdown notification and is about to
+  // be told to shut down.
+  virtual void BeforePluginShutdown() {}
+  // The plug-in has shut down, or is about to be unloaded, and its code is still loaded: reports
+  // and removes what it left behind.
+  virtual void BeforeCodeUnloaded() {}
 };
 
 class Host {
@@ -63,6 +79,12 @@ class Host {
   Blocks& blocks() { return blocks_; }
   Faults& faults() { return faults_; }
   Tools& tools() { return tools_; }
+  FlyoutMenus& flyoutMenus() { return flyoutMenus_; }
+  Theme& theme() { return theme_; }
+
+  // Watchers are told of the plug-in's shut-down until removed; each must outlive its place here.
+  void AddWatcher(ShutdownWatcher* watcher) { watchers_.push_back(watcher); }
+  void RemoveWatcher(ShutdownWatcher* watcher);
 
   // The host's main window, owner of the plug-in's dialogs (null without a windowing shell).
   void SetAppWindow(AIWindowRef window) { appWindow_ = window; }
@@ -82,6 +104,8 @@ class Host {
   // Sends the layer-set and document-changed notifications that edits since the last call call
   // for (the host does this itself after every message to the plug-in).
   void SendEditNotifications();
+  // Whether the plug-in is handling a message now (suite calls and callbacks come from inside).
+  bool InMessage() const { return messageDepth_ > 0; }
 
   // The plug-in, as the suites see it.
   SPPluginRef PluginRef() const { return pluginRef_; }
@@ -99,6 +123,7 @@ class Host {
 
  private:
   void Audit();
+  void BeforeCodeUnloaded();
 
   Transcript transcript_;
   SuiteRegistry registry_{transcript_};
@@ -113,6 +138,9 @@ class Host {
   Blocks blocks_{transcript_};
   Faults faults_{transcript_};
   Tools tools_{transcript_};
+  FlyoutMenus flyoutMenus_{transcript_};
+  Theme theme_{transcript_};
+  std::vector<ShutdownWatcher*> watchers_;
   SPBasicSuite basic_;
 
   std::unique_ptr<PluginModule> module_;
@@ -125,6 +153,7 @@ class Host {
   int locks_ = 0;
   AIWindowRef appWindow_ = nullptr;
   bool notifying_ = false;
+  int messageDepth_ = 0;
 };
 
 }  // namespace host

@@ -3,11 +3,13 @@
 #include "host/core/Alerts.h"
 #include "host/core/Blocks.h"
 #include "host/core/Contexts.h"
+#include "host/core/FlyoutMenus.h"
 #include "host/core/Menus.h"
 #include "host/core/Notifiers.h"
 #include "host/core/PluginSuites.h"
 #include "host/core/Preferences.h"
 #include "host/core/Strings.h"
+#include "host/core/Theme.h"
 #include "host/core/Tools.h"
 #include "host/suites/DocumentSuites.h"
 #include "host/suites/RasterSuites.h"
@@ -91,6 +93,8 @@ void PublishSuites(SuiteRegistry& registry) {
   registry.Register(kAIRasterizeSuite, kAIRasterizeSuiteVersion, suites::RasterizeSuite());
   registry.Register(kAIRasterSuite, kAIRasterSuiteVersion, suites::RasterSuite());
   registry.Register(kAIBlockSuite, kAIBlockSuiteVersion, Blocks::Suite());
+  registry.Register(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion, FlyoutMenus::Suite());
+  registry.Register(kAIUserInterfaceThemeSuite, kAIUserInterfaceThemeSuiteVersion, Theme::Suite());
 
   const std::pair<const char*, std::int32_t> empty[] = {
       {kAIFoldersSuite, kAIFoldersSuiteVersion},
@@ -101,12 +105,11 @@ void PublishSuites(SuiteRegistry& registry) {
       {kAIDocumentSuite, kAIDocumentSuiteVersion},
       {kAIMdMemorySuite, kAIMdMemorySuiteVersion},
       {kAIModalParentSuite, kAIModalParentSuiteVersion},
+      // Panels need windows: the windowing shell registers the real table over this one.
       {kAIPanelSuite, kAIPanelSuiteVersion},
-      {kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion},
       {kAIPluginSuite, kAIPluginSuiteVersion},
       {kAIPluginGroupSuite, kAIPluginGroupSuiteVersion},
       {kAIRuntimeSuite, kAIRuntimeSuiteVersion},
-      {kAIUserInterfaceThemeSuite, kAIUserInterfaceThemeSuiteVersion},
       {kAIURLSuite, kAIURLSuiteVersion},
   };
   for (const auto& [name, version] : empty) registry.Register(name, version, &kEmptyTable);

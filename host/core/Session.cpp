@@ -44,6 +44,7 @@ Session::Session(Host& host, ModuleFactory moduleFactory, std::string pluginPath
   AddMenuCommands(*this);
   AddFaultCommands(*this);
   AddToolCommands(*this);
+  AddThemeCommands(*this);
 }
 
 void Session::SetFolders(std::filesystem::path scripts, std::filesystem::path output) {

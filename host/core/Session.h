@@ -67,6 +67,7 @@ void AddPreferenceCommands(Session& session);
 void AddMenuCommands(Session& session);
 void AddFaultCommands(Session& session);
 void AddToolCommands(Session& session);
+void AddThemeCommands(Session& session);
 
 // Splits a line into words; answers false when a quote is not closed.
 bool SplitWords(const std::string& line, Words* words);

@@ -5,8 +5,10 @@
 namespace host {
 
 void SuiteRegistry::Register(const std::string& name, std::int32_t version, const void* table) {
-  const int order = static_cast<int>(suites_.size());
-  suites_[{name, version}] = Entry{table, 0, order};
+  auto [entry, added] =
+      suites_.try_emplace({name, version}, Entry{table, 0, static_cast<int>(suites_.size())});
+  // A later layer of the host replaces a table in place, keeping its place in the order.
+  if (!added) entry->second.table = table;
 }
 
 SPErr SuiteRegistry::Acquire(const char* name, std::int32_t version, const void** suite) {

@@ -16,6 +16,7 @@ class SuiteRegistry {
  public:
   explicit SuiteRegistry(Transcript& transcript) : transcript_(transcript) {}
 
+  // Registers a suite, or replaces the table of one already registered.
   void Register(const std::string& name, std::int32_t version, const void* table);
   // Makes the host lack a suite, as an older host would.
   void Omit(const std::string& name) { omitted_.insert(name); }

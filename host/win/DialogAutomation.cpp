@@ -12,18 +12,6 @@ constexpr UINT_PTR kStepTimer = 1;
 constexpr wchar_t kTimerWindowClass[] = L"LaneWorksDialogAutomation";
 constexpr int kMaxWaits = 500;  // steps, about five seconds
 
-std::string WindowText(HWND window) {
-  wchar_t text[512] = {};
-  GetWindowTextW(window, text, static_cast<int>(std::size(text)));
-  return Narrow(text);
-}
-
-std::string ClassName(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, static_cast<int>(std::size(name)));
-  return Narrow(name);
-}
-
 bool IsDialog(HWND window) {
   return ClassName(window) == "#32770";
 }

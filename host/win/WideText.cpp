@@ -1,7 +1,5 @@
 #include "host/win/WideText.h"
 
-#include <windows.h>
-
 namespace host {
 
 std::wstring Widen(const std::string& utf8) {
@@ -21,6 +19,19 @@ std::string Narrow(const std::wstring& wide) {
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length,
                       nullptr, nullptr);
   return utf8;
+}
+
+std::string WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+std::string ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, static_cast<int>(std::size(name)));
+  return Narrow(name);
 }
 
 }  // namespace host

@@ -27,7 +27,10 @@
 #include "host/win/CursorProbe.h"
 #include "host/win/DialogAutomation.h"
 #include "host/win/DllModule.h"
+#include "host/win/GuiCounts.h"
 #include "host/win/MainWindow.h"
+#include "host/win/PanelCommands.h"
+#include "host/win/PanelDocks.h"
 #include "host/win/WideText.h"
 
 namespace {
@@ -97,6 +100,10 @@ int RunSession(const Options& options, const std::wstring& scriptPath, const std
   session.SetFolders(std::filesystem::path(scriptPath).parent_path(), options.outputDir);
   host::DialogAutomation dialogs(host);
   dialogs.AddCommands(session);
+  host::PanelDocks panels(host);
+  host::AddPanelCommands(session, panels);
+  host::GuiCounts guiCounts(host);
+  guiCounts.AddCommands(session);
   session.Run(script);
   dialogs.CheckAllUsed();
   *transcript = host.transcript().Text();

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "tests/plugin/HostSuites.h"
+#include "tests/frame/HostSuites.h"
 #include "tools/StrokeWidthChange.h"
 #include "tools/WidthModifierCommand.h"
 #include "tools/WidthModifierInput.h"

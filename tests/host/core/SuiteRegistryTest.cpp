@@ -51,4 +51,22 @@ TEST(SuiteRegistry, OmittedSuiteIsNotFound) {
   EXPECT_TRUE(registry.HeldSuites().empty());
 }
 
+// The windowing shell publishes its panel suite over the core's placeholder.
+TEST(SuiteRegistry, ARegisteredAgainSuiteHandsOutTheNewTableAndKeepsItsPlace) {
+  host::Transcript transcript;
+  host::SuiteRegistry registry(transcript);
+  const int placeholder = 0;
+  const int table = 1;
+  registry.Register("A", 1, &placeholder);
+  registry.Register("B", 1, &placeholder);
+  registry.Register("A", 1, &table);
+  const void* suite = nullptr;
+  EXPECT_EQ(registry.Acquire("B", 1, &suite), kNoErr);
+  EXPECT_EQ(registry.Acquire("A", 1, &suite), kNoErr);
+  EXPECT_EQ(suite, &table);
+  const auto held = registry.HeldSuites();
+  ASSERT_EQ(held.size(), 2u);
+  EXPECT_EQ(held[0].name, "A");
+}
+
 }  // namespace

@@ -27,5 +27,10 @@ std::string PrintMeasurement(double value, AIUnitCode unit);
 ai::UnicodeString FormatMeasurement(const AIExpressionOptions& options, double value,
                                     AIUnitCode unit);
 
+// points as the user reads them: printed by the host with four decimals and " pt", then
+// normalised by its evaluator under options (converted to options.unit, held to its range, with
+// its precision and suffix). Whatever the evaluator answers is used, as in FormatMeasurement.
+ai::UnicodeString ShowPoints(double points, const AIExpressionOptions& options);
+
 // Points, 0 to 999999, default 0.1, three decimals.
 AIExpressionOptions DefaultExpressionOptions();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "plugin/MeasurementUnits.h"
-#include "tests/plugin/HostSuites.h"
+#include "tests/frame/HostSuites.h"
+#include "units/MeasurementUnits.h"
 
 namespace {
 

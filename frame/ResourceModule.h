@@ -1,5 +1,5 @@
-// The module the plug-in was loaded from, whose resources hold its dialogs: found from the
-// plug-in's file as the host knows it.
+// The module the plug-in was loaded from, whose resources hold its dialogs and pictures: found
+// from the plug-in's file as the host knows it.
 #pragma once
 
 #include <windows.h>

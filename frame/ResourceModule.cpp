@@ -1,4 +1,4 @@
-#include "tools/ResourceModule.h"
+#include "frame/ResourceModule.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "plugin/MeasurementUnits.h"
+#include "units/MeasurementUnits.h"
 
 #include <cstdio>
 
@@ -71,6 +71,17 @@ ai::UnicodeString FormatMeasurement(const AIExpressionOptions& options, double v
   AIBoolean changed = 0;
   AIReal evaluated = 0;
   // Only the text is wanted: the evaluator's code, flag and number are not.
+  sAIUser->EvaluateExpression(expression.handle(), &options, result.handle(), &changed, &evaluated);
+  return result;
+}
+
+ai::UnicodeString ShowPoints(double points, const AIExpressionOptions& options) {
+  ai::UnicodeString expression;
+  sAIUser->IUAIRealToString(points, 4, expression.handle());
+  expression.append(ai::UnicodeString(" pt"));
+  ai::UnicodeString result;
+  AIBoolean changed = 0;
+  AIReal evaluated = 0;
   sAIUser->EvaluateExpression(expression.handle(), &options, result.handle(), &changed, &evaluated);
   return result;
 }

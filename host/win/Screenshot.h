@@ -1,0 +1,16 @@
+// Pictures of windows as the X server shows them, written as PNG files.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+namespace host {
+
+// Brings window to the top, lets it and its children paint, and writes the pixels of its
+// rectangle on the screen to file. Answers an empty text, or what went wrong; *size gets the
+// picture's size.
+std::string WriteWindowPicture(HWND window, const std::filesystem::path& file, SIZE* size);
+
+}  // namespace host
