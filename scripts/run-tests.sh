@@ -11,6 +11,8 @@ ctest --preset native
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-# The Wine prefix is made once, before the tests start in parallel.
+# The Wine prefix is made once, before the tests start, and left to settle: while a new prefix's
+# own programs still run, Wine may refuse to make a window.
 scripts/wine-run.sh cmd /c exit >/dev/null 2>&1 || true
+WINEPREFIX="${LANEWORKS_WINEPREFIX:-$PWD/build/wineprefix}" /usr/lib/wine/wineserver -w
 xvfb-run -a ctest --preset windows

@@ -283,7 +283,8 @@ AIErr PanelDocks::Create(SPPluginRef plugin, AIUnicodeStringRef id, AIUnicodeStr
                                     GetModuleHandleW(nullptr), nullptr);
   }
   if (made.platform == nullptr) {
-    transcript.Line("Create: the host could not make the panel's windows");
+    transcript.Line("Create: the host could not make the panel's windows (error " +
+                    std::to_string(GetLastError()) + ")");
     return kBadStateErr;
   }
   // The frame the window system draws may differ from the estimate: the client area must fit.
