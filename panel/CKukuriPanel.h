@@ -19,6 +19,9 @@ class CKukuriPanel : public CMvPanel {
   ASErr OnUIBrightnessChanged() override;
   ASErr SetupPanelParameters() override;
   ASErr CreateControls() override;
+  // The flyout menu, rebuilt from the store's lists every time it opens, and its commands.
+  void OnFlyoutMenuPreVisibility() override;
+  void OnFlyoutMenuItem(std::uint32_t itemId) override;
   bool HandleWindowMessage(LRESULT* result, HWND window, UINT message, WPARAM wParam,
                            LPARAM lParam) override;
 
@@ -36,6 +39,9 @@ class CKukuriPanel : public CMvPanel {
   OverlapSettingStore& Store() { return *store_; }
 
  private:
+  // The preferences dialog, filled from the store; the store takes the values only after OK.
+  void EditPreferences();
+
   std::unique_ptr<OverlapSettingStore> store_;
   CKukuriControls controls_;
 };

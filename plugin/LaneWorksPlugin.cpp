@@ -8,8 +8,10 @@
 #include "engine/LayerPathMap.h"
 #include "frame/SuiteTables.h"
 #include "hostapi/IAIUnicodeString.h"
+#include "plugin/AboutBox.h"
 #include "plugin/PluginIdentity.h"
 #include "plugin/PluginTexts.h"
+#include "plugin/SDKAboutPluginsHelper.h"
 #include "resources/resource.h"
 #include "tools/PathWidthModifier.h"
 #include "tools/ScissorsCursorsWin.h"
@@ -22,6 +24,13 @@ LaneWorksPlugin::LaneWorksPlugin(SPPluginRef pluginRef) : Plugin(pluginRef) {
 ASErr LaneWorksPlugin::StartupPlugin(SPInterfaceMessage* message) {
   if (ASErr error = Plugin::StartupPlugin(message); error != kNoErr) return error;
   AddMenuItems();
+  {
+    SDKAboutPluginsHelper about(message->d.basic);
+    if (ASErr error = about.AddAboutPluginsMenuItem(
+            PluginRef(), kAboutGroupName, kAboutGroupItemText, kAboutMenuText, &aboutMenuItem_)) {
+      return error;
+    }
+  }
   // The settings store inside reads the engine's preferences.
   panel_ = std::make_unique<CKukuriPanel>(PluginRef());
   if (ASErr error = panel_->Create(); error != kNoErr) return error;
@@ -134,6 +143,7 @@ ASErr LaneWorksPlugin::ToolMouseDown(AIToolMessage* message) {
 
 ASErr LaneWorksPlugin::GoMenuItem(AIMenuMessage* message) {
   if (message->menuItem == nullptr) return kNoErr;
+  if (message->menuItem == aboutMenuItem_) return ShowAboutBox(PluginRef());
   if (message->menuItem == panelMenuItem_) {
     return panel_ != nullptr ? panel_->Show(!panel_->IsShown()) : kNoErr;
   }

@@ -34,6 +34,7 @@ class LaneWorksPlugin : public Plugin {
   // Menu items, owned by the host.
   AIMenuItemHandle panelMenuItem_ = nullptr;
   AIMenuItemHandle widthModifierMenuItem_ = nullptr;
+  AIMenuItemHandle aboutMenuItem_ = nullptr;
   // Notifiers, owned by the host.
   AINotifierHandle shutdownNotifier_ = nullptr;
   AINotifierHandle documentChangedNotifier_ = nullptr;

@@ -5,3 +5,8 @@ inline constexpr char kKukuriPanelMenuText[] = "重ね線";
 inline constexpr char kKukuriPanelMenuKey[] = "MvLaneWorksKukuriPanelMenuKey";
 inline constexpr char kPathWidthModifierMenuText[] = "パスの線幅を増減...";
 inline constexpr char kPathWidthModifierMenuKey[] = "MvLaneWorksPathWidthModifierMenuKey";
+
+// The About entry: a submenu shared by the maker's plug-ins under the host's About menu.
+inline constexpr char kAboutGroupName[] = "AboutMivorName";
+inline constexpr char kAboutGroupItemText[] = "Mivorについて...";
+inline constexpr char kAboutMenuText[] = "Mivor-LaneWorks1.5...";

@@ -17,3 +17,14 @@
 // The road panel's icon, for light and for dark interface themes.
 #define IDI_OVERLAP_PANEL_LIGHT 16500
 #define IDI_OVERLAP_PANEL_DARK 16501
+
+// The About box.
+#define IDD_ABOUT 107
+#define IDC_OPEN_WEB_SITE 1063
+
+// The road panel's preferences dialog.
+#define IDD_OVERLAP_PREFERENCES 129
+#define IDC_PROCESS_SINGLE_PATH_CHECK 1070
+#define IDC_KEEP_BACKMOST_RADIO 1137
+#define IDC_KEEP_FRONTMOST_RADIO 1138
+#define IDC_MAX_RECENT_EDIT 1139

@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   nlohmann-json3-dev
   python3 fonts-ipafont-gothic
+  librsvg2-bin
 )
 
 missing=()

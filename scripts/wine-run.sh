@@ -5,8 +5,10 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export WINEPREFIX="${LANEWORKS_WINEPREFIX:-$here/build/wineprefix}"
 export WINEDEBUG=-all
-# No Mono or Gecko installers, and no debugger: a crash ends the program at once.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+# No Mono or Gecko installers, and no debugger: a crash ends the program at once. Nor does Wine
+# copy the prefix's menus and file or protocol associations to the desktop (lwhost registers
+# its own browser for web addresses).
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d;winemenubuilder.exe=d"
 export WINEARCH=win64
 wine=/usr/lib/wine/wine64
 # The prefix's settings, made once (the marker also upgrades prefixes made before them): Wine's

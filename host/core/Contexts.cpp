@@ -19,6 +19,7 @@ AIErr GetPlatformAppWindow(AIWindowRef* window) {
     host.transcript().Violation("GetPlatformAppWindow with a null result pointer");
     return kBadParameterErr;
   }
+  if (AIErr fault = host.faults().Take("GetPlatformAppWindow")) return fault;
   *window = host.AppWindow();
   return *window != nullptr ? kNoErr : kBadStateErr;
 }

@@ -1,4 +1,6 @@
 // Session commands for the menu items that the plug-in added.
+#include <cstring>
+
 #include "host/core/Session.h"
 
 namespace host {
@@ -14,10 +16,22 @@ std::string DescribeRule(const AIMenuAutoUpdateRule& rule) {
 }
 
 // Sends a menu message for the item showing text, as the user's choice or the menu's opening.
+// A user cannot choose a disabled item, nor one that only opens a submenu.
 std::string SendToItem(Host& host, const Words& a, const char* selector) {
   if (a.size() != 1) return "one item text expected";
-  const Menus::Item* item = host.menus().ItemWithText(a[0]);
+  const Menus& menus = host.menus();
+  const Menus::Item* item = menus.ItemWithText(a[0]);
   if (item == nullptr) return "no menu item shows " + Quote(a[0]);
+  if (std::strcmp(selector, kAIMenuGoSelector) == 0) {
+    if (menus.HasSubmenu(item->handle)) {
+      host.transcript().Violation("the menu item " + Quote(a[0]) + " opens a submenu: not chosen");
+      return "";
+    }
+    if (!menus.IsEnabled(*item, host.documents().current())) {
+      host.transcript().Violation("the menu item " + Quote(a[0]) + " is disabled: not chosen");
+      return "";
+    }
+  }
   MessageRecord message{};
   message.menu.menuItem = item->handle;
   host.Send(kAIMenuCaller, selector, message);
@@ -36,7 +50,9 @@ void AddMenuCommands(Session& session) {
   });
   session.Add("menus", "", [&host](const Words& a) -> std::string {
     if (!a.empty()) return "too many words";
+    // As the user sees them on opening the menu: enabled by the document as it is now.
     const Menus& menus = host.menus();
+    const Document* document = host.documents().current();
     for (const Menus::Group& group : menus.Groups()) {
       if (group.parent == nullptr) continue;
       host.transcript().Line("menu group " + Quote(group.name) + ", options " +
@@ -47,7 +63,9 @@ void AddMenuCommands(Session& session) {
       host.transcript().Line(
           "menu item " + Quote(item.text) + " in " + Quote(item.group) + ", key " +
           (item.key.empty() ? std::string("none") : Quote(item.key)) + ", options " +
-          std::to_string(item.options) + (item.checked ? ", checked" : "") +
+          std::to_string(item.options) +
+          (menus.IsEnabled(item, document) ? ", enabled" : ", disabled") +
+          (item.checked ? ", checked" : "") +
           (item.rule ? ", updated automatically: " + DescribeRule(*item.rule) : ""));
     }
     return "";

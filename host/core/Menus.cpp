@@ -1,9 +1,11 @@
 #include "host/core/Menus.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "host/core/HandleTable.h"
 #include "host/core/Host.h"
+#include "host/core/MenuRules.h"
 
 namespace host {
 namespace {
@@ -23,11 +25,13 @@ Menus& Table() {
 
 AIErr AddMenuItem(SPPluginRef plugin, const char* key, const AIPlatformAddMenuItemDataUS* data,
                   AIMenuItemOption options, AIMenuItemHandle* item) {
+  if (AIErr fault = Host::Current().faults().Take("AddMenuItem")) return fault;
   return Table().AddItem(plugin, key, data, options, item);
 }
 
 AIErr AddMenuGroupAsSubMenu(const char* name, AIMenuGroupOption options, AIMenuItemHandle item,
                             AIMenuGroup* group) {
+  if (AIErr fault = Host::Current().faults().Take("AddMenuGroupAsSubMenu")) return fault;
   return Table().AddSubMenuGroup(name, options, item, group);
 }
 
@@ -36,6 +40,7 @@ AIErr CountMenuGroups(std::int32_t* count) {
     Host::Current().transcript().Violation("CountMenuGroups with a null result pointer");
     return kBadParameterErr;
   }
+  if (AIErr fault = Host::Current().faults().Take("CountMenuGroups")) return fault;
   *count = static_cast<std::int32_t>(Table().Groups().size());
   return kNoErr;
 }
@@ -89,13 +94,18 @@ AIErr UpdateMenuItemAutomatically(AIMenuItemHandle item, std::int32_t action,
                                   std::int32_t ifIsNotTrue) {
   Menus::Item* found = Table().FindItem(item, "UpdateMenuItemAutomatically");
   if (found == nullptr) return kStaleHandleErr;
-  found->rule = AIMenuAutoUpdateRule{action,
-                                     ifObjectIsInArtwork,
-                                     ifObjectIsNotInArtwork,
-                                     ifObjectIsSelected,
-                                     ifObjectIsNotSelected,
-                                     ifIsTrue,
-                                     ifIsNotTrue};
+  const AIMenuAutoUpdateRule rule{action,
+                                  ifObjectIsInArtwork,
+                                  ifObjectIsNotInArtwork,
+                                  ifObjectIsSelected,
+                                  ifObjectIsNotSelected,
+                                  ifIsTrue,
+                                  ifIsNotTrue};
+  if (const std::string problem = CheckRule(rule); !problem.empty()) {
+    Host::Current().transcript().Violation("UpdateMenuItemAutomatically with " + problem);
+    return kBadParameterErr;
+  }
+  found->rule = rule;
   return kNoErr;
 }
 
@@ -106,7 +116,6 @@ Menus::Menus(Transcript& transcript) : transcript_(transcript) {
     groups_.push_back(
         Group{MakeHandle<AIMenuGroup>(++groupSerial_, kMenuGroupHandle), name, 0, nullptr});
   }
-  hostGroups_ = groups_.size();
 }
 
 AIErr Menus::AddItem(SPPluginRef plugin, const char* key, const AIPlatformAddMenuItemDataUS* data,
@@ -185,9 +194,18 @@ const Menus::Item* Menus::ItemWithText(const std::string& text) const {
   return nullptr;
 }
 
+bool Menus::HasSubmenu(AIMenuItemHandle handle) const {
+  return std::any_of(groups_.begin(), groups_.end(),
+                     [handle](const Group& group) { return group.parent == handle; });
+}
+
+bool Menus::IsEnabled(const Item& item, const Document* document) const {
+  return !item.rule || RuleHolds(*item.rule, document);
+}
+
 void Menus::Clear() {
-  items_.clear();
-  groups_.resize(hostGroups_);
+  // The host keeps the groups plug-ins made, with the items they hang from, until it quits.
+  std::erase_if(items_, [this](const Item& item) { return !HasSubmenu(item.handle); });
 }
 
 const AIMenuSuite* Menus::Suite() {

@@ -1,5 +1,6 @@
 // The host's menus as plug-ins extend them: the host's own groups, the items and submenu groups
-// the plug-in adds, their check marks and automatic update rules.
+// the plug-in adds, their check marks and automatic update rules, and whether a user can choose
+// an item now.
 #pragma once
 
 #include <optional>
@@ -10,6 +11,8 @@
 #include "hostapi/AIMenu.h"
 
 namespace host {
+
+class Document;
 
 class Menus {
  public:
@@ -41,9 +44,16 @@ class Menus {
   // The item showing text; null when there is none.
   const Item* ItemWithText(const std::string& text) const;
 
+  // Whether the item opens a submenu group (it is then never chosen itself).
+  bool HasSubmenu(AIMenuItemHandle handle) const;
+  // Whether the user can choose the item with document open (null: none is): by its automatic
+  // update rule, if it has one.
+  bool IsEnabled(const Item& item, const Document* document) const;
+
   const std::vector<Item>& Items() const { return items_; }
   const std::vector<Group>& Groups() const { return groups_; }
-  // Forgets what the plug-in added, when it goes away.
+  // Forgets the plug-in's items when it shuts down; submenu groups and the items they hang from
+  // stay, as the host keeps them until it quits.
   void Clear();
 
   static const AIMenuSuite* Suite();
@@ -52,7 +62,6 @@ class Menus {
   Transcript& transcript_;
   std::vector<Item> items_;
   std::vector<Group> groups_;
-  std::size_t hostGroups_;
   // Serial numbers of handles: never reused, so a handle from an earlier run stays stale.
   std::size_t itemSerial_ = 0;
   std::size_t groupSerial_ = 0;

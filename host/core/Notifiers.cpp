@@ -10,6 +10,7 @@ namespace {
 
 AIErr AddNotifier(SPPluginRef plugin, const char* name, const char* type,
                   AINotifierHandle* notifier) {
+  if (AIErr fault = Host::Current().faults().Take("AddNotifier")) return fault;
   return Host::Current().notifiers().Add(plugin, name, type, notifier);
 }
 

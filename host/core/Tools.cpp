@@ -10,6 +10,7 @@ namespace {
 
 AIErr AddTool(SPPluginRef plugin, const char* name, const AIAddToolData* data, std::int32_t options,
               AIToolHandle* tool) {
+  if (AIErr fault = Host::Current().faults().Take("AddTool")) return fault;
   return Host::Current().tools().Add(plugin, name, data, options, tool);
 }
 

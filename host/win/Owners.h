@@ -1,5 +1,5 @@
-// Owners of the Win32 handles and COM objects the host's windows use, each released on every way
-// out of the scope that made it.
+// Owners of the Win32 handles and COM objects the host's windows and programs use, each released
+// on every way out of the scope that made it.
 #pragma once
 
 #include <windows.h>
@@ -99,6 +99,39 @@ class ComOwner {
 
  private:
   Interface* pointer_ = nullptr;
+};
+
+// A kernel object handle (file, snapshot, process); null and INVALID_HANDLE_VALUE are none.
+class HandleOwner {
+ public:
+  explicit HandleOwner(HANDLE handle) : handle_(handle) {}
+  HandleOwner(const HandleOwner&) = delete;
+  HandleOwner& operator=(const HandleOwner&) = delete;
+  ~HandleOwner() {
+    if (valid()) CloseHandle(handle_);
+  }
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+// An open registry key.
+class RegistryKey {
+ public:
+  RegistryKey() = default;
+  RegistryKey(const RegistryKey&) = delete;
+  RegistryKey& operator=(const RegistryKey&) = delete;
+  ~RegistryKey() {
+    if (key_ != nullptr) RegCloseKey(key_);
+  }
+  HKEY get() const { return key_; }
+  // For functions that open a key.
+  HKEY* out() { return &key_; }
+
+ private:
+  HKEY key_ = nullptr;
 };
 
 // COM on this thread for the scope, when it was not on already in a way that needs undoing.

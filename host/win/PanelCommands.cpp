@@ -235,6 +235,8 @@ class PanelCommands {
 
   std::string Choose(AIPanelRef handle, const std::string& word) {
     if (docks_.Get(handle)->flyoutMenu == nullptr) return "the panel has no flyout menu";
+    // The user opens the menu to choose from it: the plug-in hears of it first.
+    docks_.OpenFlyoutMenu(handle);
     const FlyoutMenus::Menu* menu = ShownMenu(handle);
     if (menu == nullptr) return "";
     int id = -1;

@@ -10,6 +10,10 @@
 // "start" loads DIR/LaneWorks.aip; "start NAME" loads DIR/NAME. Files a script opens are found
 // beside it; files it saves go to the --out folder (default: the current folder).
 //
+// Web addresses the plug-in opens through the shell go to lwbrowser.exe beside lwhost, which the
+// host registers for http and https at the start of each session and which records them for the
+// "browser" command; no real browser is started.
+//
 // --profile DIR is the host's profile folder, where its preferences are kept between runs
 // (default: a folder in the temporary folder). With --check each session gets a fresh, empty
 // profile of its own in DIR, named after the script, so that sessions do not see each other's.
@@ -24,6 +28,7 @@
 #include <vector>
 
 #include "host/core/Session.h"
+#include "host/win/Browser.h"
 #include "host/win/CursorProbe.h"
 #include "host/win/DialogAutomation.h"
 #include "host/win/DllModule.h"
@@ -104,6 +109,8 @@ int RunSession(const Options& options, const std::wstring& scriptPath, const std
   host::AddPanelCommands(session, panels);
   host::GuiCounts guiCounts(host);
   guiCounts.AddCommands(session);
+  host::Browser browser(host);
+  browser.AddCommands(session);
   session.Run(script);
   dialogs.CheckAllUsed();
   *transcript = host.transcript().Text();

@@ -26,10 +26,10 @@ TEST(SampleMap, HoldsStackedRoadsAndSurvivesARoundTrip) {
   for (const Layer* l = map->FirstLayer(); l; l = map->NextPreorderLayer(*l)) {
     titles.push_back(l->title);
   }
-  EXPECT_EQ(titles, (std::vector<std::string>{"注記", "道路_中", "一般道_中", "道路_縁",
+  EXPECT_EQ(titles, (std::vector<std::string>{"下書き", "注記", "道路_中", "一般道_中", "道路_縁",
                                               "一般道_縁", "建物", "公共施設", "地形", "背景"}));
   EXPECT_EQ(map->currentLayer()->title, "道路_中");
-  EXPECT_FALSE(map->NthLayer(7)->editable);
+  EXPECT_FALSE(map->NthLayer(8)->editable);
 
   // Every road is drawn once in its fill layer and once, with the same geometry, in its casing.
   for (const auto& [fillLayer, casingLayer] :

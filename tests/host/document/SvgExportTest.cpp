@@ -78,7 +78,7 @@ TEST(SvgExport, TheSampleMapExportsGradientsTextAndThePlacedImage) {
   const std::unique_ptr<Document> map =
       ReadDocumentFile(LANEWORKS_SOURCE_DIR "/examples/sample-map.json");
   const std::string svg = ExportSvg(*map);
-  EXPECT_EQ(Count(svg, "inkscape:groupmode=\"layer\""), 9u);
+  EXPECT_EQ(Count(svg, "inkscape:groupmode=\"layer\""), 10u);
   EXPECT_EQ(Count(svg, "<radialGradient"), 1u);
   EXPECT_NE(svg.find("fill=\"url(#paint-gradient-1)\""), std::string::npos);
   EXPECT_NE(svg.find(">みなと町</text>"), std::string::npos);
