@@ -8,15 +8,31 @@ namespace {
 
 constexpr AIArtUserAttr kLockedOrHidden = kArtLocked | kArtHidden;
 
+// The art's layer, then each enclosing layer outward. The art's parents end at its layer's
+// group, so a sublayer's enclosing layers are reached only through the layer suite. Empty when
+// the host fails to answer.
+std::vector<AILayerHandle> LayersOf(AIArtHandle art) {
+  AILayerHandle layer = nullptr;
+  if (sAIArt->GetLayerOfArt(art, &layer) != kNoErr || layer == nullptr) return {};
+  std::vector<AILayerHandle> layers;
+  while (layer != nullptr) {
+    layers.push_back(layer);
+    if (sAILayer->GetLayerParent(layer, &layer) != kNoErr) return {};
+  }
+  return layers;
+}
+
 }  // namespace
 
 bool IsArtVisibleAndEditable(AIArtHandle art) {
-  AILayerHandle layer = nullptr;
-  if (sAIArt->GetLayerOfArt(art, &layer) != kNoErr || layer == nullptr) return false;
-  AIBoolean visible = 0;
-  if (sAILayer->GetLayerVisible(layer, &visible) != kNoErr || !visible) return false;
-  AIBoolean editable = 0;
-  if (sAILayer->GetLayerEditable(layer, &editable) != kNoErr || !editable) return false;
+  const std::vector<AILayerHandle> layers = LayersOf(art);
+  if (layers.empty()) return false;
+  for (AILayerHandle layer : layers) {
+    AIBoolean visible = 0;
+    if (sAILayer->GetLayerVisible(layer, &visible) != kNoErr || !visible) return false;
+    AIBoolean editable = 0;
+    if (sAILayer->GetLayerEditable(layer, &editable) != kNoErr || !editable) return false;
+  }
   for (AIArtHandle current = art; current != nullptr;) {
     AIArtUserAttr attributes = 0;
     if (sAIArt->GetArtUserAttr(current, kLockedOrHidden, &attributes) != kNoErr) return false;
@@ -34,10 +50,12 @@ bool UnlockAndShowArt(AIArtHandle art) {
     if (parent == nullptr) break;
     chain.push_back(parent);
   }
-  AILayerHandle layer = nullptr;
-  if (sAIArt->GetLayerOfArt(chain.back(), &layer) != kNoErr || layer == nullptr) return false;
-  if (sAILayer->SetLayerVisible(layer, 1) != kNoErr) return false;
-  if (sAILayer->SetLayerEditable(layer, 1) != kNoErr) return false;
+  const std::vector<AILayerHandle> layers = LayersOf(art);
+  if (layers.empty()) return false;
+  for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
+    if (sAILayer->SetLayerVisible(*layer, 1) != kNoErr) return false;
+    if (sAILayer->SetLayerEditable(*layer, 1) != kNoErr) return false;
+  }
   for (auto current = chain.rbegin(); current != chain.rend(); ++current) {
     if (sAIArt->SetArtUserAttr(*current, kLockedOrHidden, 0) != kNoErr) return false;
   }

@@ -82,45 +82,68 @@ const OverlapSetting* OverlapSettingStore::BatchItem(std::int32_t index) const {
 }
 
 void OverlapSettingStore::AddToHistory(const OverlapSetting& setting) {
-  std::vector<std::unique_ptr<OverlapSetting>> next;
-  next.push_back(std::make_unique<OverlapSetting>(setting));
-  for (auto& listed : history_) {
-    if (!SettingsEqual(*listed, *next.front())) next.push_back(std::move(listed));
-  }
-  if (next.size() > static_cast<std::size_t>(std::max(maxRecent_, 0))) next.pop_back();
-  history_ = std::move(next);
+  auto copy = std::make_unique<OverlapSetting>(setting);
+  std::vector<bool> dropped(history_.size(), false);
+  MarkEqual(*copy, dropped);
+  CommitHistory(copy, dropped);
 }
 
 void OverlapSettingStore::RemoveEqualFromHistory(const OverlapSetting& setting) {
-  std::erase_if(history_,
-                [&setting](const auto& listed) { return SettingsEqual(*listed, setting); });
+  std::vector<bool> dropped(history_.size(), false);
+  MarkEqual(setting, dropped);
+  std::unique_ptr<OverlapSetting> none;
+  CommitHistory(none, dropped);
 }
 
-void OverlapSettingStore::Replace(std::unique_ptr<OverlapSetting> next) {
-  std::unique_ptr<OverlapSetting> former = std::exchange(current_, std::move(next));
-  if (former && !SettingsEqual(*former, *current_)) AddToHistory(*former);
+void OverlapSettingStore::MarkEqual(const OverlapSetting& setting,
+                                    std::vector<bool>& dropped) const {
+  for (std::size_t i = 0; i < history_.size(); ++i) {
+    if (!dropped[i] && SettingsEqual(*history_[i], setting)) dropped[i] = true;
+  }
+}
+
+void OverlapSettingStore::CommitHistory(std::unique_ptr<OverlapSetting>& front,
+                                        const std::vector<bool>& dropped) {
+  std::vector<std::unique_ptr<OverlapSetting>> next;
+  next.reserve(history_.size() + 1);  // the one step that can fail, before anything moves
+  const bool added = front != nullptr;
+  if (added) next.push_back(std::move(front));
+  for (std::size_t i = 0; i < history_.size(); ++i) {
+    if (!dropped[i]) next.push_back(std::move(history_[i]));
+  }
+  if (added && next.size() > static_cast<std::size_t>(std::max(maxRecent_, 0))) next.pop_back();
+  history_ = std::move(next);
+}
+
+void OverlapSettingStore::Replace(std::unique_ptr<OverlapSetting> next, std::vector<bool> dropped) {
+  const bool keepFormer = current_ && !SettingsEqual(*current_, *next);
+  if (keepFormer) MarkEqual(*current_, dropped);
+  std::unique_ptr<OverlapSetting> none;
+  CommitHistory(keepFormer ? current_ : none, dropped);
+  current_ = std::move(next);
 }
 
 void OverlapSettingStore::MakeCurrent(std::unique_ptr<OverlapSetting> setting) {
   if (!setting) return;
-  RemoveEqualFromHistory(*setting);
-  Replace(std::move(setting));
+  std::vector<bool> dropped(history_.size(), false);
+  MarkEqual(*setting, dropped);
+  Replace(std::move(setting), std::move(dropped));
 }
 
 void OverlapSettingStore::SelectHistoryItem(std::int32_t index) {
   if (Item(history_, index) == nullptr) return;
-  const auto at = history_.begin() + index;
-  auto chosen = std::make_unique<OverlapSetting>(**at);
+  auto chosen = std::make_unique<OverlapSetting>(*history_[static_cast<std::size_t>(index)]);
   // The item leaves the history even when it is equal to nothing (a colour of no kind).
-  history_.erase(at);
-  RemoveEqualFromHistory(*chosen);
-  Replace(std::move(chosen));
+  std::vector<bool> dropped(history_.size(), false);
+  dropped[static_cast<std::size_t>(index)] = true;
+  MarkEqual(*chosen, dropped);
+  Replace(std::move(chosen), std::move(dropped));
 }
 
 void OverlapSettingStore::SelectBatchItem(std::int32_t index) {
   const OverlapSetting* item = Item(batch_, index);
   if (item == nullptr) return;
-  Replace(std::make_unique<OverlapSetting>(*item));
+  Replace(std::make_unique<OverlapSetting>(*item), std::vector<bool>(history_.size(), false));
 }
 
 void OverlapSettingStore::AppendToBatch(std::unique_ptr<OverlapSetting> setting) {

@@ -1,7 +1,8 @@
 // The engine's settings: the current setting, the most-recently-used history of former current
 // settings (index 0 the most recent), the list of the last batch capture, and the three engine
 // preferences, read when the store is made and written back at once when they change. The store
-// owns every setting it holds; the lists hold copies, never a setting held elsewhere.
+// owns every setting it holds; the lists hold copies, never a setting held elsewhere. A change
+// that fails midway (a host error thrown) leaves everything as it was.
 #pragma once
 
 #include <cstdint>
@@ -51,8 +52,17 @@ class OverlapSettingStore {
   void ClearBatchList() { batch_.clear(); }
 
  private:
-  // Installs next as current and hands the former current setting to the history.
-  void Replace(std::unique_ptr<OverlapSetting> next);
+  // Each change of the lists compares first and then commits with moves only, so that a failing
+  // comparison (the host's string suite throws) leaves the store as it was.
+
+  // Flags the history items equal to setting, skipping those already flagged.
+  void MarkEqual(const OverlapSetting& setting, std::vector<bool>& dropped) const;
+  // The history without the flagged items and with front (unless null) moved in first, then one
+  // setting fewer if front made it longer than the maximum.
+  void CommitHistory(std::unique_ptr<OverlapSetting>& front, const std::vector<bool>& dropped);
+  // Installs next as current, dropping the flagged history items, and hands the former current
+  // setting to the history.
+  void Replace(std::unique_ptr<OverlapSetting> next, std::vector<bool> dropped);
 
   std::int32_t maxRecent_ = 10;
   std::int32_t processSinglePath_ = 1;

@@ -41,45 +41,59 @@ void EnableEdits(HWND dialog) {
   EnableWindow(GetDlgItem(dialog, IDC_SCALE_EDIT), !adding);
 }
 
-void Initialize(HWND dialog, const WidthModifierSettings& settings) {
+// The settings the dialog edits, and the texts its edits showed for them at start-up.
+struct DialogState {
+  WidthModifierSettings& settings;
+  std::string shownAddingWidth;
+  std::string shownScale;
+};
+
+void Initialize(HWND dialog, DialogState& state) {
+  const WidthModifierSettings& settings = state.settings;
   CheckDlgButton(dialog, settings.type == kAddWidth ? IDC_ADD_WIDTH_RADIO : IDC_SCALE_WIDTH_RADIO,
                  BST_CHECKED);
-  SetItemText(dialog, IDC_ADDING_WIDTH_EDIT, AddingWidthDisplayText(settings.addingWidth));
-  SetItemText(dialog, IDC_SCALE_EDIT, ScaleDisplayText(settings.scale));
+  const ai::UnicodeString addingWidth = AddingWidthDisplayText(settings.addingWidth);
+  const ai::UnicodeString scale = ScaleDisplayText(settings.scale);
+  SetItemText(dialog, IDC_ADDING_WIDTH_EDIT, addingWidth);
+  SetItemText(dialog, IDC_SCALE_EDIT, scale);
+  state.shownAddingWidth = addingWidth.as_UTF8();
+  state.shownScale = scale.as_UTF8();
   EnableEdits(dialog);
 }
 
 // Reads and checks the values; false, after telling the user, when the adding width is out of
 // range (in either mode: the edit is read while disabled too).
-bool Confirm(HWND dialog, WidthModifierSettings& settings) {
+bool Confirm(HWND dialog, DialogState& state) {
+  WidthModifierSettings& settings = state.settings;
   const std::int32_t type = AddModeChecked(dialog) ? kAddWidth : kScaleWidth;
-  const std::optional<double> width =
-      CheckAddingWidth(ItemText(dialog, IDC_ADDING_WIDTH_EDIT), type);
+  const std::optional<double> width = ConfirmedAddingWidth(
+      ItemText(dialog, IDC_ADDING_WIDTH_EDIT), state.shownAddingWidth, settings.addingWidth, type);
   if (!width) {
     sAIUser->MessageAlert(ai::UnicodeString(kInvalidValueMessage).handle());
     return false;
   }
   settings.type = type;
   settings.addingWidth = *width;
-  settings.scale = LeadingDecimalNumber(ItemText(dialog, IDC_SCALE_EDIT));
+  settings.scale =
+      ConfirmedScale(ItemText(dialog, IDC_SCALE_EDIT), state.shownScale, settings.scale);
   return true;
 }
 
 INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    Initialize(dialog, *reinterpret_cast<WidthModifierSettings*>(lParam));
+    Initialize(dialog, *reinterpret_cast<DialogState*>(lParam));
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;
-  auto* settings = reinterpret_cast<WidthModifierSettings*>(GetWindowLongPtrW(dialog, DWLP_USER));
+  auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
   switch (LOWORD(wParam)) {
     case IDC_ADD_WIDTH_RADIO:
     case IDC_SCALE_WIDTH_RADIO:
       EnableEdits(dialog);
       return TRUE;
     case IDOK:
-      if (Confirm(dialog, *settings)) EndDialog(dialog, kNoErr);
+      if (Confirm(dialog, *state)) EndDialog(dialog, kNoErr);
       return TRUE;
     case IDCANCEL:  // also the close box and Escape
       EndDialog(dialog, kCanceledErr);
@@ -111,8 +125,9 @@ ASErr ShowWidthModifierDialog(SPPluginRef plugin, WidthModifierSettings& setting
   if (FindPluginModule(plugin, &module) != kNoErr || module == nullptr) return kNoErr;
   AIWindowRef owner = nullptr;
   if (sAIContext->GetPlatformAppWindow(&owner) != kNoErr) return kNoErr;
+  DialogState state{settings, {}, {}};
   const INT_PTR result =
       DialogBoxParamW(module, MAKEINTRESOURCEW(IDD_PATH_WIDTH_MODIFIER), static_cast<HWND>(owner),
-                      &DialogProc, reinterpret_cast<LPARAM>(&settings));
+                      &DialogProc, reinterpret_cast<LPARAM>(&state));
   return static_cast<ASErr>(result);
 }

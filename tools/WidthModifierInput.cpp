@@ -82,3 +82,15 @@ std::optional<double> CheckAddingWidth(std::string_view text, std::int32_t type)
   if (width < options.minValue || width > options.maxValue) return std::nullopt;
   return width;
 }
+
+std::optional<double> ConfirmedAddingWidth(std::string_view text, std::string_view shown,
+                                           double stored, std::int32_t type) {
+  if (text != shown) return CheckAddingWidth(text, type);
+  const AIExpressionOptions options = AddingWidthCheckOptions(type);
+  if (!(stored >= options.minValue && stored <= options.maxValue)) return std::nullopt;
+  return stored;
+}
+
+double ConfirmedScale(std::string_view text, std::string_view shown, double stored) {
+  return text == shown ? stored : LeadingDecimalNumber(text);
+}

@@ -32,6 +32,14 @@ double LeadingDecimalNumber(std::string_view text);
 // -9999 to 9999 points (0 to 9999 in scale mode, type kScaleWidth).
 std::optional<double> CheckAddingWidth(std::string_view text, std::int32_t type);
 
+// What OK takes from the edits. The texts shown are rounded (the adding width to three decimals
+// in the stroke unit: 0.25 pt shows as "0.003 in"), so an edit still holding exactly what was
+// shown keeps the stored value itself; anything else is read as typed. The adding width is
+// checked either way: null when it is out of range for type.
+std::optional<double> ConfirmedAddingWidth(std::string_view text, std::string_view shown,
+                                           double stored, std::int32_t type);
+double ConfirmedScale(std::string_view text, std::string_view shown, double stored);
+
 // The options under which an adding width is shown, and checked.
 AIExpressionOptions AddingWidthShownOptions(AIUnitCode strokeUnit);
 AIExpressionOptions AddingWidthCheckOptions(std::int32_t type);

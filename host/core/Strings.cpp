@@ -66,6 +66,7 @@ AIErr Append(AIUnicodeStringRef string, AIUnicodeStringRef tail) {
 }
 
 AIErr Compare(AIUnicodeStringRef a, AIUnicodeStringRef b, std::int32_t* result) {
+  if (AIErr fault = Host::Current().faults().Take("Compare")) return fault;
   const std::u16string* left = Table().Find(a, "Compare");
   const std::u16string* right = Table().Find(b, "Compare");
   if (left == nullptr || right == nullptr) return kStaleHandleErr;

@@ -1,7 +1,10 @@
 // Art sets, layer paths and the lock and visibility of art, against the host's suites.
 #include "engine/ArtAccess.h"
 #include "engine/ArtSet.h"
+#include "engine/EngineTexts.h"
 #include "engine/LayerPathMap.h"
+#include "engine/OverlapOperations.h"
+#include "engine/OverlapSettingStore.h"
 #include "frame/SuiteTables.h"
 #include "tests/engine/EngineFixture.h"
 #include "tests/engine/TestMaps.h"
@@ -94,6 +97,44 @@ TEST_F(ArtUtilities, PathInAHiddenGroupIsShownWithTheGroup) {
   EXPECT_TRUE(IsArtVisibleAndEditable(Art("c3")));
 }
 
+// The host's art parents end at a layer group, but a locked or hidden enclosing layer locks or
+// hides the art all the same.
+TEST_F(ArtUtilities, ArtInASublayerTakesTheStateOfItsEnclosingLayers) {
+  Run("layer a editable off");
+  EXPECT_FALSE(IsArtVisibleAndEditable(Art("inB")));
+  Run("layer a editable on\nlayer a visible off");
+  EXPECT_FALSE(IsArtVisibleAndEditable(Art("inB")));
+  Run("layer a editable off\nlayer b visible off");
+  ASSERT_TRUE(UnlockAndShowArt(Art("inB")));
+  EXPECT_TRUE(Doc().FindLayer("a")->editable);
+  EXPECT_TRUE(Doc().FindLayer("a")->visible);
+  EXPECT_TRUE(Doc().FindLayer("b")->visible);
+  EXPECT_TRUE(IsArtVisibleAndEditable(Art("inB")));
+  Run("fail GetLayerParent");
+  EXPECT_FALSE(IsArtVisibleAndEditable(Art("inB")));
+}
+
+TEST_F(ArtUtilities, DeleteAsksBeforeRemovingACopyInASublayerOfALockedLayer) {
+  Open(R"({
+  "format": "laneworks-document", "version": 1, "currentLayer": "base",
+  "layers": [
+    {"id": "outer", "title": "Outer", "art": [
+      {"type": "layer", "id": "inner", "title": "Inner", "art": [
+        {"type": "path", "id": "copy", "segments": [{"p": [0, 0]}, {"p": [50, 0]}]}]}]},
+    {"id": "base", "title": "Base", "art": [
+      {"type": "path", "id": "back", "segments": [{"p": [0, 0]}, {"p": [50, 0]}]}]}]})");
+  ASSERT_EQ(RebuildLayerPathMap(), kNoErr);
+  Run("layer outer editable off\nselect back\nanswer no no");  // collecting, then deleting
+  {
+    OverlapSettingStore store(120, 24);
+    ASSERT_EQ(DeleteOverlaps(store, false), kNoErr);
+  }
+  EXPECT_EQ(Count("alert question \"" + std::string(kUnlockOverlapQuestion) + "\" -> no"), 2)
+      << Text();
+  EXPECT_NE(Doc().FindArt("copy"), nullptr);
+  EXPECT_NE(Doc().FindArt("back"), nullptr);
+}
+
 TEST_F(ArtUtilities, HostFailuresNeverReadAsVisibleAndEditable) {
   // Not finding the layer counts as locked.
   Run("fail GetLayerOfArt");
@@ -102,7 +143,8 @@ TEST_F(ArtUtilities, HostFailuresNeverReadAsVisibleAndEditable) {
   EXPECT_FALSE(IsArtVisibleAndEditable(Art("c3")));  // the group's attributes cannot be read
   Run("fail SetLayerEditable");
   EXPECT_FALSE(UnlockAndShowArt(Art("c1")));
-  Run("fail SetArtUserAttr");
+  // A lock that could not be cleared still reads as locked.
+  Run("set c1 locked on\nfail SetArtUserAttr");
   EXPECT_FALSE(UnlockAndShowArt(Art("c1")));
-  EXPECT_TRUE(IsArtVisibleAndEditable(Art("c1")));
+  EXPECT_FALSE(IsArtVisibleAndEditable(Art("c1")));
 }

@@ -127,6 +127,12 @@ TEST_F(SettingEquality, LayersPaintAndStrokeDetailsDoCount) {
   EXPECT_TRUE(differs([](AIPathStyle& s) { s.stroke.color = host::GrayColor(0.9); }));
   EXPECT_TRUE(differs([](AIPathStyle& s) { s.fillPaint = 1; }));
   EXPECT_FALSE(differs([](AIPathStyle& s) { s.fill.overprint = 1; }));
+  // A painted fill counts by its colour.
+  AIPathStyle filled = base;
+  filled.fillPaint = 1;
+  AIPathStyle otherFill = filled;
+  otherFill.fill.color = host::GrayColor(0.4);
+  EXPECT_FALSE(SettingsEqual(Setting({{"A", filled}}), Setting({{"A", otherFill}})));
   // An unpainted stroke hides all its details.
   AIPathStyle bare = base, otherBare = base;
   bare.strokePaint = otherBare.strokePaint = 0;
@@ -140,6 +146,7 @@ TEST_F(SettingEquality, NoColourAndNotANumberAreNeverEqualEvenToThemselves) {
   EXPECT_FALSE(SettingsEqual(none, none));
   EXPECT_FALSE(ColorsEqual(host::GrayColor(NAN), host::GrayColor(NAN)));
   EXPECT_FALSE(ColorsEqual(host::GrayColor(0), host::RgbColor(0, 0, 0)));
+  EXPECT_FALSE(ColorsEqual(host::RgbColor(1, 0.5, 0), host::RgbColor(1, 0.5, 0.2)));
   EXPECT_TRUE(
       ColorsEqual(host::CmykColor(0.1, 0.2, 0.3, 0.4), host::CmykColor(0.1, 0.2, 0.3, 0.4)));
   EXPECT_FALSE(

@@ -5,6 +5,7 @@
 #include "engine/OverlapSettingStore.h"
 #include "frame/SuiteTables.h"
 #include "host/document/Colors.h"
+#include "hostapi/AIError.h"
 #include "tests/engine/EngineFixture.h"
 #include "tests/engine/TestMaps.h"
 
@@ -182,6 +183,28 @@ TEST_F(Store, ASettingOfNoColourIsSwappedOutOfTheHistoryToo) {
   ASSERT_EQ(store_->HistoryCount(), 1);
   store_->SelectHistoryItem(0);
   EXPECT_EQ(History(), (std::vector<double>{0.3}));  // not held twice, current and listed
+}
+
+// The settings are compared through the host's string suite, which can fail at any comparison.
+TEST_F(Store, AFailingComparisonLeavesTheStoreAsItWas) {
+  MakeCurrentInTurn(4);  // current 0.4, history 0.3 0.2 0.1
+  const OverlapSetting* current = store_->Current();
+  const std::vector<double> history{0.3, 0.2, 0.1};
+  Run("fail Compare 6");  // while the former current setting is entered
+  EXPECT_THROW(store_->MakeCurrent(Gray(0.9)), ai::Error);
+  EXPECT_EQ(store_->Current(), current);
+  ASSERT_EQ(History(), history);
+  Run("fail Compare 2");
+  EXPECT_THROW(store_->AddToHistory(*Gray(0.9)), ai::Error);
+  ASSERT_EQ(History(), history);
+  Run("fail Compare");
+  EXPECT_THROW(store_->SelectHistoryItem(1), ai::Error);
+  EXPECT_EQ(store_->Current(), current);
+  ASSERT_EQ(History(), history);
+
+  store_->MakeCurrent(Gray(0.9));
+  EXPECT_EQ(Level(store_->Current()), 0.9);
+  EXPECT_EQ(History(), (std::vector<double>{0.4, 0.3, 0.2, 0.1}));
 }
 
 TEST_F(Store, PreferencesAreWrittenBackAtConstructionAndBySetters) {

@@ -66,15 +66,27 @@ TEST_F(AcquireTest, SinglePathsFollowThePreference) {
   ASSERT_EQ(AcquireSetting(*store_, false), kNoErr);
   EXPECT_EQ(Count("alert information \"重なり線が見つかりません\" -> ok"), 1) << Text();
   EXPECT_EQ(store_->HistoryCount(), 0);  // the current setting stayed
+
+  // Ctrl takes the selected path itself, whatever the preference, and says nothing.
+  const OverlapSetting* former = store_->Current();
+  ASSERT_EQ(AcquireSetting(*store_, true), kNoErr);
+  EXPECT_NE(store_->Current(), former);
+  EXPECT_EQ(store_->Current()->Count(), 1);
+
+  // A batch leaves the single paths q and q2 out, also beside a stack.
+  Run("select q2\nselect r1-fill");
   ASSERT_EQ(AcquireBatch(*store_), kNoErr);
-  EXPECT_EQ(store_->BatchCount(), 0);
+  ASSERT_EQ(store_->BatchCount(), 1);
+  EXPECT_EQ(store_->BatchItem(0)->Count(), 2);
 }
 
-TEST_F(AcquireTest, BatchGivesOneSettingPerDistinctStack) {
-  // Both copies of r1, one of r2: two settings.
-  Run("select r1-fill\nselect r1-casing\nselect r2-casing");
+TEST_F(AcquireTest, BatchGivesOneSettingPerDistinctStackAndAsksNothing) {
+  // Both copies of r1, one of r2: two settings. The locked casings are taken as they are.
+  Run("layer casing editable off\nselect r1-fill\nselect r1-casing\nselect r2-casing");
   ASSERT_EQ(AcquireBatch(*store_), kNoErr);
-  EXPECT_EQ(store_->BatchCount(), 2);
+  ASSERT_EQ(store_->BatchCount(), 2);
+  EXPECT_EQ(store_->BatchItem(0)->Count(), 2);
+  EXPECT_FALSE(Doc().FindLayer("casing")->editable);
   EXPECT_EQ(store_->Current(), nullptr);  // batches do not touch the current setting
 
   // r1 and r3 differ only in widths: one setting.
@@ -82,6 +94,17 @@ TEST_F(AcquireTest, BatchGivesOneSettingPerDistinctStack) {
   Run("deselect-all\nselect r1-fill\nselect r3-fill");
   ASSERT_EQ(AcquireBatch(*store_), kNoErr);
   EXPECT_EQ(store_->BatchCount(), 1);
+}
+
+TEST_F(AcquireTest, BatchReadsAStackOnceHoweverManyOfItsCopiesAreSelected) {
+  // r1's styles are the first two reads; r1-casing, in r1's stack, is not read again, so the
+  // third read, failing, is r2's.
+  Run("select r1-fill\nselect r1-casing\nselect r2-casing\nfail GetPathStyle 3");
+  ASSERT_EQ(AcquireBatch(*store_), kNoErr);
+  ASSERT_EQ(store_->BatchCount(), 1);
+  AIPathStyle fill{};
+  store_->BatchItem(0)->StyleOfEntry(1, fill);
+  EXPECT_EQ(fill.stroke.color.kind, kGrayColor);  // r1's black, not r2's orange
 }
 
 TEST_F(AcquireTest, BatchWithoutAPathAsksForOne) {

@@ -5,6 +5,7 @@
 #include "engine/LayerPathMap.h"
 #include "engine/OverlapOperations.h"
 #include "engine/OverlapSettingStore.h"
+#include "host/document/Colors.h"
 #include "tests/engine/EngineFixture.h"
 #include "tests/operations/OperationMaps.h"
 
@@ -142,33 +143,57 @@ TEST_F(CreateTest, AFailedCopyEndsCreationWithTheSourcePathKept) {
   EXPECT_EQ(Widths("fill").size(), 3u);
 }
 
-TEST_F(CreateTest, ADeletedSpotColourStopsCreation) {
+TEST_F(CreateTest, ADeletedSwatchOfAPaintedFillOrStrokeStopsCreation) {
   Open(R"({"format": "laneworks-document", "version": 1,
-    "swatches": {"customColors": [{"id": "orange", "name": "橙",
-                                   "color": {"kind": "cmyk", "c": 0, "m": 0.5, "y": 1, "k": 0}}]},
+    "swatches": {"customColors": [
+      {"id": "orange", "name": "橙", "color": {"kind": "cmyk", "c": 0, "m": 0.5, "y": 1, "k": 0}},
+      {"id": "green", "name": "緑", "color": {"kind": "cmyk", "c": 0.8, "m": 0, "y": 1, "k": 0}}]},
     "layers": [{"id": "l", "title": "L", "art": [
       {"type": "path", "id": "road", "segments": [{"p": [0, 0]}, {"p": [9, 0]}],
        "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "custom", "swatch": "orange"}, "width": 3}]}},
+      {"type": "path", "id": "park", "closed": true, "segments": [{"p": [0, 20]}, {"p": [9, 20]}, {"p": [9, 29]}],
+       "appearance": {"paint": [{"kind": "fill", "color": {"kind": "custom", "swatch": "green"}}]}},
       {"type": "path", "id": "new", "segments": [{"p": [0, 9]}, {"p": [9, 9]}]}]}]})");
   ASSERT_EQ(RebuildLayerPathMap(), kNoErr);
-  Use({"road"});
-  Run("delete-swatch orange\nselect new\nanswer ok");
-  const std::string before = Saved();
+  const AICustomColorHandle orange = Doc().swatches().customColors.FindById("orange");
+  const std::string alert =
+      "alert error \"必要なカラースウォッチが現在のドキュメントにありません\" -> ok";
+  Use({"park"});
+  Run("delete-swatch green\nselect new\nanswer ok");
+  std::string before = Saved();
   ASSERT_EQ(CreateOverlapLines(*store_), kNoErr);
-  EXPECT_EQ(Count("alert error \"必要なカラースウォッチが現在のドキュメントにありません\" -> ok"),
-            1)
-      << Text();
+  EXPECT_EQ(Count(alert), 1) << Text();
   EXPECT_EQ(Saved(), before);
+
+  Use({"road"});
+  Run("delete-swatch orange\nanswer ok");
+  before = Saved();
+  ASSERT_EQ(CreateOverlapLines(*store_), kNoErr);
+  EXPECT_EQ(Count(alert), 2) << Text();
+  EXPECT_EQ(Saved(), before);
+
+  // The deleted swatch on an unpainted stroke is not needed.
+  auto setting = store_->NewSetting();
+  AIPathStyle style{};
+  style.fillPaint = 1;
+  style.fill.color = host::GrayColor(0.2);
+  style.stroke.color = host::CustomColorOf(orange, 0);
+  setting->AppendEntry({ai::UnicodeString("L"), style});
+  store_->MakeCurrent(std::move(setting));
+  ASSERT_EQ(CreateOverlapLines(*store_), kNoErr);
+  EXPECT_EQ(Count(alert), 2) << Text();
+  EXPECT_EQ(Doc().FindArt("new"), nullptr);  // replaced by its copy
 }
 
 TEST_F(CreateTest, CreatingOverAnExistingStackAsksFirst) {
   Use({"r1-casing", "r1-fill"});
-  Run("select r1-fill\nanswer no");
+  // No ends creation: q, listed after r1-fill, is not replaced either.
+  Run("select r1-fill\nselect q\nanswer no");
   const std::string before = Saved();
   ASSERT_EQ(CreateOverlapLines(*store_), kNoErr);
   Run("select r1-fill");  // No changed nothing but the deselection of the path's layer
   EXPECT_EQ(Saved(), before);
-  Run("answer yes");
+  Run("deselect-all\nselect r1-fill\nanswer yes");
   ASSERT_EQ(CreateOverlapLines(*store_), kNoErr);
   EXPECT_EQ(Count("alert question \"既に重なり線があるようですが、作成しますか？\" -> yes"), 1);
   EXPECT_EQ(Widths("casing").size(), 4u);  // the old casing stays, a new one is added

@@ -64,7 +64,8 @@ TEST_F(DeleteTest, ALockedCopyIsAskedAboutTwiceAndStays) {
 }
 
 TEST_F(DeleteTest, ACopyThatCannotBeUnlockedIsReportedAndStays) {
-  Run("layer mid editable off\nselect front\nanswer yes ok no\nfail SetLayerEditable");
+  // No while the stack is collected; Yes at the deletion, whose unlock fails.
+  Run("layer mid editable off\nselect front\nanswer no yes ok\nfail SetLayerEditable");
   ASSERT_EQ(DeleteOverlaps(*store_, false), kNoErr);
   EXPECT_EQ(Count("alert error \"ロック解除または表示に失敗しました\" -> ok"), 1) << Text();
   EXPECT_TRUE(Exists("middle"));

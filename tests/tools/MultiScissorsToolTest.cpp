@@ -156,6 +156,7 @@ TEST_F(ScissorsTool, TakesTheThousandthArtFromUnderThePoint) {
 }
 
 TEST_F(ScissorsTool, ChoosesTheCursorByWhatLiesUnderIt) {
+  AddPath("triangle", "5,3.9 5,40 30,40 z");
   AddPath("road", "0,0 10,0 20,0");
   AddPath("area", "100,100 140,100 140,140 z");
   Fill(Doc().FindArt("area")->handle());
@@ -167,6 +168,12 @@ TEST_F(ScissorsTool, ChoosesTheCursorByWhatLiesUnderIt) {
     EXPECT_EQ(Track(h, v), kNoErr);
     EXPECT_EQ(shown_.back(), expected) << h << "," << v;
   }
+  // Snapping moves 5,1 to the corner of the triangle behind, beyond the road's reach, but the
+  // choice looks at the point received, on the road.
+  Run("snapping on");
+  shown_.clear();
+  EXPECT_EQ(Track(5, 1), kNoErr);
+  EXPECT_EQ(shown_.back(), ScissorsCursor::kOnPath);
   Run("fail HitTest");
   EXPECT_EQ(Track(10, 0), FourCharCode("FAIL"));
 }

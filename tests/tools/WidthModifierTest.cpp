@@ -43,6 +43,7 @@ TEST_F(WidthModifierTest, BareNumbersAreReadInTheStrokeUnit) {
   EXPECT_EQ(LeadingDecimalNumber(""), 0);
   EXPECT_EQ(LeadingDecimalNumber("  50%"), 50);
   EXPECT_EQ(LeadingDecimalNumber("\t-12.5abc"), -12.5);
+  EXPECT_EQ(LeadingDecimalNumber("+50"), 50);  // a scale typed with its sign
   EXPECT_EQ(LeadingDecimalNumber("1.2.3"), 1.2);
   EXPECT_EQ(LeadingDecimalNumber(".5"), 0.5);
   EXPECT_EQ(LeadingDecimalNumber("abc"), 0);
@@ -84,6 +85,21 @@ TEST_F(WidthModifierTest, StartUpShowsTheWidthInTheStrokeUnit) {
   SetStrokeUnits(2);
   EXPECT_EQ(AddingWidthDisplayText(-0.5).as_UTF8(), "-0.5 pt");
   EXPECT_EQ(CheckAddingWidth(AddingWidthDisplayText(-0.5).as_UTF8(), kAddWidth), -0.5);
+}
+
+// OK on edits as they were shown must not move the values by the rounding of what was shown.
+TEST_F(WidthModifierTest, UntouchedEditsKeepTheStoredValuesExactly) {
+  SetStrokeUnits(0);
+  const std::string shown = AddingWidthDisplayText(0.25).as_UTF8();
+  ASSERT_EQ(shown, "0.003 in");
+  EXPECT_EQ(ConfirmedAddingWidth(shown, shown, 0.25, kAddWidth), 0.25);
+  EXPECT_EQ(ConfirmedAddingWidth("0.003 in", "0.0030 in", 0.25, kAddWidth), 0.216);  // as typed
+  EXPECT_EQ(ConfirmedScale("33.3333333", "33.3333333", 33.33333333), 33.33333333);
+  EXPECT_EQ(ConfirmedScale("50", "110", 110), 50);
+  // Still checked: the scale mode refuses a negative width even when it is left as shown.
+  EXPECT_EQ(ConfirmedAddingWidth("-0.5 pt", "-0.5 pt", -0.5, kAddWidth), -0.5);
+  EXPECT_EQ(ConfirmedAddingWidth("-0.5 pt", "-0.5 pt", -0.5, kScaleWidth), std::nullopt);
+  EXPECT_EQ(ConfirmedAddingWidth("9999 pt", "9999 pt", 20000, kAddWidth), std::nullopt);
 }
 
 TEST_F(WidthModifierTest, CancelStoresNothingAndOkStoresBeforeTheArtIsLookedAt) {
