@@ -31,6 +31,18 @@ class WindowOwner {
 };
 
 // The screen's device context, for reading what the X server shows.
+// The format of a 32-bit picture of width x height pixels, rows top to bottom.
+inline BITMAPINFO TopDownRgb32(LONG width, LONG height) {
+  BITMAPINFO format = {};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  return format;
+}
+
 class ScreenDC {
  public:
   ScreenDC() : dc_(GetDC(nullptr)) {}

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "host/win/PanelInspection.h"
+#include "host/win/PanelReading.h"
 #include "host/win/Screenshot.h"
 #include "host/win/WideText.h"
 

@@ -76,13 +76,7 @@ std::string WriteWindowPicture(HWND window, const std::filesystem::path& file, S
   const LONG width = rect.right - rect.left;
   const LONG height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return "the window has no area";
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownRgb32(width, height);
   void* bits = nullptr;
   ScreenDC screen;
   GdiOwner<HBITMAP> bitmap(

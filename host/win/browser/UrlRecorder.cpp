@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "host/win/Owners.h"
+#include "host/win/WideText.h"
+#include "host/win/WideText.h"
 
 namespace {
 
@@ -25,15 +27,6 @@ std::wstring_view Argument(std::wstring_view line) {
     line = line.substr(1, line.size() - 2);
   }
   return line;
-}
-
-std::string Utf8(std::wstring_view wide) {
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length,
-                      nullptr, nullptr);
-  return utf8;
 }
 
 std::wstring LogPath() {
@@ -56,7 +49,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return 1;
   // One write, so that lines of recorders running at once never interleave.
-  const std::string line = Utf8(address) + '\n';
+  const std::string line = host::Narrow(std::wstring(address)) + '\n';
   DWORD written = 0;
   const BOOL ok =
       WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);

@@ -1,4 +1,4 @@
-#include "host/win/PanelInspection.h"
+#include "host/win/PanelReading.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -104,13 +104,7 @@ std::vector<std::string> DescribeBitmap(HBITMAP bitmap) {
   }
   const LONG width = info.bmWidth;
   const LONG height = info.bmHeight;
-  BITMAPINFO format = {};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = width;
-  format.bmiHeader.biHeight = -height;  // top-down rows
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO format = TopDownRgb32(width, height);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
   ScreenDC screen;
   if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), pixels.data(), &format,
