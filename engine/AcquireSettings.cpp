@@ -15,7 +15,7 @@
 
 AIErr AcquireSetting(OverlapSettingStore& store, bool takeAllSelected) {
   ArtSet selection;
-  selection.FillFromSelection();
+  if (AIErr error = selection.FillFromSelection(); error != kNoErr) return error;
   if (selection.Count() == 0) return kNoErr;
 
   // Only the first path is needed unless all selected paths are taken.
@@ -44,7 +44,7 @@ AIErr AcquireSetting(OverlapSettingStore& store, bool takeAllSelected) {
 
 AIErr AcquireBatch(OverlapSettingStore& store) {
   ArtSet selection;
-  selection.FillFromSelection();
+  if (AIErr error = selection.FillFromSelection(); error != kNoErr) return error;
   if (selection.Count() == 0) return kNoErr;
 
   ArtList candidates;

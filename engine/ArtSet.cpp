@@ -13,39 +13,43 @@ void ArtSet::Dispose() {
 }
 
 template <typename Fill>
-void ArtSet::Refill(Fill fill) {
+AIErr ArtSet::Refill(Fill fill) {
   Dispose();
-  if (sAIArtSet->NewArtSet(&set_) != kNoErr) {
+  if (AIErr error = sAIArtSet->NewArtSet(&set_); error != kNoErr) {
     set_ = nullptr;
-    return;
+    return error;
   }
-  if (fill() != kNoErr || sAIArtSet->CountArtSet(set_, &count_) != kNoErr) Dispose();
+  AIErr error = fill();
+  if (error == kNoErr) error = sAIArtSet->CountArtSet(set_, &count_);
+  if (error != kNoErr) Dispose();
+  return error;
 }
 
-void ArtSet::FillFromSelection() {
-  Refill([this] { return sAIArtSet->SelectedArtSet(set_); });
+AIErr ArtSet::FillFromSelection() {
+  return Refill([this] { return sAIArtSet->SelectedArtSet(set_); });
 }
 
-void ArtSet::FillFromLayer(AILayerHandle layer) {
+AIErr ArtSet::FillFromLayer(AILayerHandle layer) {
   if (layer == nullptr) {
     Dispose();
-    return;
+    return kNoErr;
   }
-  Refill([this, layer] { return sAIArtSet->LayerArtSet(layer, set_); });
+  return Refill([this, layer] { return sAIArtSet->LayerArtSet(layer, set_); });
 }
 
-AIArtHandle ArtSet::Get(std::int64_t index) const {
-  if (index < 0 || static_cast<std::uint64_t>(index) >= count_) return nullptr;
-  AIArtHandle art = nullptr;
-  if (sAIArtSet->IndexArtSet(set_, static_cast<std::uint64_t>(index), &art) != kNoErr)
-    return nullptr;
-  return art;
+AIErr ArtSet::Get(std::int64_t index, AIArtHandle* art) const {
+  *art = nullptr;
+  if (index < 0 || static_cast<std::uint64_t>(index) >= count_) return kNoErr;
+  const AIErr error = sAIArtSet->IndexArtSet(set_, static_cast<std::uint64_t>(index), art);
+  if (error != kNoErr) *art = nullptr;
+  return error;
 }
 
 AIErr AppendPathMembers(const ArtSet& set, ArtList& paths, std::size_t most) {
   std::size_t found = 0;
   for (std::int64_t i = 0; found < most && i < static_cast<std::int64_t>(set.Count()); ++i) {
-    AIArtHandle art = set.Get(i);
+    AIArtHandle art = nullptr;
+    if (AIErr error = set.Get(i, &art); error != kNoErr) return error;
     if (art == nullptr) continue;
     AIArtType type = kUnknownArt;
     if (AIErr error = sAIArt->GetArtType(art, &type); error != kNoErr) return error;

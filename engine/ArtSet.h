@@ -1,6 +1,7 @@
 // An owning wrapper of a host art set, filled from the selection or from one layer. It never
-// throws: a failed fill leaves it empty, and the engine treats an empty set as nothing to do.
-// The members are in the host's order, front to back.
+// throws: a failed fill leaves it empty and answers the host's error, so that an operation does
+// not mistake a selection it could not read for an empty one. The members are in the host's
+// order, front to back.
 #pragma once
 
 #include <cstdint>
@@ -18,17 +19,17 @@ class ArtSet {
   ArtSet(const ArtSet&) = delete;
   ArtSet& operator=(const ArtSet&) = delete;
 
-  void FillFromSelection();
+  [[nodiscard]] AIErr FillFromSelection();
   // A missing layer leaves the set empty.
-  void FillFromLayer(AILayerHandle layer);
+  [[nodiscard]] AIErr FillFromLayer(AILayerHandle layer);
 
   std::uint64_t Count() const { return count_; }
-  // The member at index; null out of range or when the host cannot give it.
-  AIArtHandle Get(std::int64_t index) const;
+  // The member at index, null out of range; the host's error when it cannot give it.
+  [[nodiscard]] AIErr Get(std::int64_t index, AIArtHandle* art) const;
 
  private:
   template <typename Fill>
-  void Refill(Fill fill);
+  AIErr Refill(Fill fill);
   void Dispose();
 
   std::uint64_t count_ = 0;
@@ -36,6 +37,6 @@ class ArtSet {
 };
 
 // Appends the members of set that are paths to paths, in the set's order, at most most of them.
-// A host error reading a member's type is returned; a member the host cannot give is passed over.
+// A host error reading a member or its type is returned.
 AIErr AppendPathMembers(const ArtSet& set, ArtList& paths,
                         std::size_t most = std::numeric_limits<std::size_t>::max());

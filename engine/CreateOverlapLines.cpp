@@ -83,8 +83,7 @@ Check SwatchesPresent(const OverlapSetting& setting) {
 
 // Makes the copies of one path and disposes of it. A run of entries sharing a layer stacks
 // upwards from the back of that layer.
-AIErr ReplaceByCopies(const OverlapSetting& setting, AIArtHandle path) {
-  std::vector<AIArtHandle> copies;
+AIErr MakeCopies(const OverlapSetting& setting, AIArtHandle path, ArtList& copies) {
   AILayerHandle previousLayer = nullptr;
   for (std::int32_t i = 0; i < setting.Count(); ++i) {
     const AILayerHandle layer = setting.LayerOfEntry(i);
@@ -103,7 +102,25 @@ AIErr ReplaceByCopies(const OverlapSetting& setting, AIArtHandle path) {
       return styleError;
     }
   }
-  return sAIArt->DisposeArt(path);
+  return kNoErr;
+}
+
+// Replaces one path by its copies. When the host fails part-way, the copies made so far go
+// again and the path stays: half a stack would pass for a finished one.
+AIErr ReplaceByCopies(const OverlapSetting& setting, AIArtHandle path) {
+  ArtList copies;
+  AIErr error = kNoErr;
+  try {
+    error = MakeCopies(setting, path, copies);
+  } catch (...) {
+    for (AIArtHandle copy : copies) static_cast<void>(sAIArt->DisposeArt(copy));
+    throw;
+  }
+  if (error == kNoErr) error = sAIArt->DisposeArt(path);
+  if (error != kNoErr) {
+    for (AIArtHandle copy : copies) static_cast<void>(sAIArt->DisposeArt(copy));
+  }
+  return error;
 }
 
 }  // namespace
@@ -113,7 +130,7 @@ AIErr CreateOverlapLines(const OverlapSettingStore& store) {
   // Without a setting there is nothing to create; disposing of the paths would only lose them.
   if (setting == nullptr || setting->Count() == 0) return kNoErr;
   ArtSet selection;
-  selection.FillFromSelection();
+  if (AIErr error = selection.FillFromSelection(); error != kNoErr) return error;
   if (selection.Count() == 0) return kNoErr;
 
   if (LayersExist(*setting) == Check::kStopped) return kNoErr;
@@ -124,7 +141,8 @@ AIErr CreateOverlapLines(const OverlapSettingStore& store) {
   if (SwatchesPresent(*setting) == Check::kStopped) return kNoErr;
 
   for (std::int64_t i = 0; i < static_cast<std::int64_t>(selection.Count()); ++i) {
-    AIArtHandle path = selection.Get(i);
+    AIArtHandle path = nullptr;
+    if (AIErr error = selection.Get(i, &path); error != kNoErr) return error;
     if (path == nullptr) continue;
     AIArtType type = kUnknownArt;
     if (AIErr error = sAIArt->GetArtType(path, &type); error != kNoErr) return error;

@@ -31,7 +31,7 @@ AIErr ReadAnchorSelection(AIArtHandle path, std::vector<AIBoolean>& selected) {
 
 AIErr DeleteOverlaps(OverlapSettingStore& store, bool captureFirst) {
   ArtSet selection;
-  selection.FillFromSelection();
+  if (AIErr error = selection.FillFromSelection(); error != kNoErr) return error;
   if (selection.Count() == 0) return kNoErr;
   ArtList first;
   if (AIErr error = AppendPathMembers(selection, first, 1); error != kNoErr || first.empty()) {

@@ -25,9 +25,10 @@ AIErr Walk(AIArtHandle path, ArtList& overlaps, bool ask) {
   for (std::int32_t layerIndex = layerCount - 1; layerIndex >= 0; --layerIndex) {
     AILayerHandle layer = nullptr;
     if (AIErr error = sAILayer->GetNthLayer(layerIndex, &layer); error != kNoErr) return error;
-    members.FillFromLayer(layer);
+    if (AIErr error = members.FillFromLayer(layer); error != kNoErr) return error;
     for (auto index = static_cast<std::int64_t>(members.Count()) - 1; index >= 0; --index) {
-      const AIArtHandle member = members.Get(index);
+      AIArtHandle member = nullptr;
+      if (AIErr error = members.Get(index, &member); error != kNoErr) return error;
       AIArtType type = kUnknownArt;
       if (AIErr error = sAIArt->GetArtType(member, &type); error != kNoErr) return error;
       if (type != kPathArt || !sAIArt->ArtsHaveEqualPaths(path, member)) continue;

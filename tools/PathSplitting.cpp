@@ -92,11 +92,16 @@ ASErr SplitOpenPathAtAnchor(AIArtHandle path, std::int16_t k, AIArtHandle* piece
   if (k < 0 || k >= n) return kBadParameterErr;
   AIArtHandle copy = nullptr;
   if (ASErr error = sAIArt->DuplicateArt(path, kPlaceAbove, path, &copy)) return error;
-  *piece = copy;
-  if (ASErr error = sAIPath->DeletePathSegments(path, Index(k + 1), Index(n - k - 1))) {
+  // The copy is cut first, so that a failure in either cut leaves only the copy to take back:
+  // a whole second path on top of the first would be a stack the user never made.
+  ASErr error = sAIPath->DeletePathSegments(copy, 0, k);
+  if (error == kNoErr) error = sAIPath->DeletePathSegments(path, Index(k + 1), Index(n - k - 1));
+  if (error != kNoErr) {
+    static_cast<void>(sAIArt->DisposeArt(copy));
     return error;
   }
-  return sAIPath->DeletePathSegments(copy, 0, k);
+  *piece = copy;
+  return kNoErr;
 }
 
 ASErr SplitOpenPathOnCurve(AIArtHandle path, std::int16_t s, AIReal t, AIArtHandle* piece) {

@@ -5,7 +5,8 @@
 // searched for here.
 //
 // Every operation answers a host error code. A host error ends the operation at once and is
-// answered unchanged; what was written before it stays written. Refusals that this code makes
+// answered unchanged; what was written before it stays written, except that a split never
+// leaves its piece behind half made. Refusals that this code makes
 // itself (a cut at an end anchor, an index out of range, a path too long) come before any change.
 #pragma once
 
@@ -30,7 +31,7 @@ ASErr OpenClosedPathOnCurve(PathSegmentBuffer& buffer, AIArtHandle path, std::in
 // Splits an open path at interior anchor k: the path keeps anchors 0 to k, and a copy placed
 // directly above it (*piece) keeps anchors k to n - 1. An end anchor answers kCutAtEndpointErr.
 // A path of fewer than two anchors is left as it is and makes no piece. *piece is written only
-// when a piece is made.
+// when a piece is made; when a cut fails, the copy is disposed of again.
 ASErr SplitOpenPathAtAnchor(AIArtHandle path, std::int16_t k, AIArtHandle* piece);
 
 // Inserts a smooth anchor at t on curve s of an open path and splits the path there.

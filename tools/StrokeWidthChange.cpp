@@ -11,8 +11,8 @@ namespace {
 // A style parser of the host, disposed of on every way out.
 class StyleParser {
  public:
-  StyleParser() {
-    if (sAIArtStyleParser->NewParser(&parser_) != kNoErr) parser_ = nullptr;
+  StyleParser() : error_(sAIArtStyleParser->NewParser(&parser_)) {
+    if (error_ != kNoErr) parser_ = nullptr;
   }
   ~StyleParser() {
     if (parser_ != nullptr) sAIArtStyleParser->DisposeParser(parser_);
@@ -21,9 +21,12 @@ class StyleParser {
   StyleParser& operator=(const StyleParser&) = delete;
 
   AIStyleParser get() const { return parser_; }
+  // The host's answer when it made no parser.
+  ASErr error() const { return error_; }
 
  private:
   AIStyleParser parser_ = nullptr;
+  ASErr error_ = kNoErr;
 };
 
 // Changes the strokes of one parsed style; *changed tells whether any stroke was met.
@@ -62,9 +65,12 @@ ASErr ChangeStrokes(AIStyleParser parser, const WidthModifierSettings& settings,
 
 ASErr ChangeSelectedStrokeWidths(const WidthModifierSettings& settings) {
   ArtSet selection;
-  selection.FillFromSelection();
+  // Without a document there is nothing to change, and the command still ends well.
+  if (AIErr error = selection.FillFromSelection(); error != kNoErr)
+    return error == kNoDocumentErr ? kNoErr : error;
   for (std::uint64_t index = 0; index < selection.Count(); ++index) {
-    AIArtHandle art = selection.Get(static_cast<std::int64_t>(index));
+    AIArtHandle art = nullptr;
+    if (ASErr error = selection.Get(static_cast<std::int64_t>(index), &art)) return error;
     if (art == nullptr) continue;
     AIArtType type = kUnknownArt;
     if (ASErr error = sAIArt->GetArtType(art, &type)) return error;
@@ -73,7 +79,8 @@ ASErr ChangeSelectedStrokeWidths(const WidthModifierSettings& settings) {
     AIArtStyleHandle style = nullptr;
     if (ASErr error = sAIArtStyle->GetArtStyle(art, &style)) return error;
     StyleParser parser;
-    if (parser.get() == nullptr) return kNoErr;
+    // Without a parser the command cannot go on; ending quietly would pass for success.
+    if (parser.get() == nullptr) return parser.error() != kNoErr ? parser.error() : kCantHappenErr;
     if (ASErr error = sAIArtStyleParser->ParseStyle(parser.get(), style)) return error;
     if (!sAIArtStyleParser->IsStyleParseable(parser.get())) continue;
     bool changed = false;

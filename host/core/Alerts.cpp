@@ -1,6 +1,7 @@
 #include "host/core/Alerts.h"
 
 #include "host/core/Expressions.h"
+#include "host/core/Faultable.h"
 #include "host/core/Host.h"
 
 namespace host {
@@ -60,6 +61,7 @@ AIBoolean YesNoAlert(AIUnicodeStringRef text) {
 Alerts::Answer Alerts::Show(Kind kind, const std::string& text) {
   const bool question = kind == Kind::kQuestion;
   const Answer fallback = question ? Answer::kNo : Answer::kOk;
+  if (expected_.empty() && answerer_) expected_.push_back(answerer_(kind, text));
   if (expected_.empty()) {
     transcript_.Line(std::string("alert ") + KindName(kind) + " " + Quote(text));
     transcript_.Violation("the script expected no alert; answered " +
@@ -87,9 +89,9 @@ void Alerts::CheckAllAnswered() {
 }
 
 const AIUserSuite* Alerts::Suite() {
-  static const AIUserSuite suite = {&MessageAlert, &ErrorAlert, &YesNoAlert,
-                                    &Expressions::IUAIRealToString,
-                                    &Expressions::EvaluateExpression};
+  static const AIUserSuite suite = {HOST_FAULTABLE(MessageAlert), HOST_FAULTABLE(ErrorAlert),
+                                    &YesNoAlert, HOST_FAULTABLE(Expressions::IUAIRealToString),
+                                    HOST_FAULTABLE(Expressions::EvaluateExpression)};
   return &suite;
 }
 

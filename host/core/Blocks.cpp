@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "host/core/Faultable.h"
 #include "host/core/Host.h"
 
 namespace host {
@@ -20,7 +21,6 @@ AIErr AllocateBlock(std::uint64_t size, void** block) {
     Host::Current().transcript().Violation("AllocateBlock of 0 bytes");
     return kBadParameterErr;
   }
-  if (AIErr fault = Host::Current().faults().Take("AllocateBlock")) return fault;
   *block = Host::Current().blocks().Allocate(size);
   return *block != nullptr ? kNoErr : kOutOfMemoryErr;
 }
@@ -68,7 +68,7 @@ void Blocks::CheckAllReleased(const char* when) {
 }
 
 const AIBlockSuite* Blocks::Suite() {
-  static const AIBlockSuite suite = {&AllocateBlock, &DisposeBlock};
+  static const AIBlockSuite suite = {HOST_FAULTABLE(AllocateBlock), HOST_FAULTABLE(DisposeBlock)};
   return &suite;
 }
 

@@ -1,5 +1,6 @@
 #include "host/core/Contexts.h"
 
+#include "host/core/Faultable.h"
 #include "host/core/Host.h"
 
 namespace host {
@@ -19,7 +20,6 @@ AIErr GetPlatformAppWindow(AIWindowRef* window) {
     host.transcript().Violation("GetPlatformAppWindow with a null result pointer");
     return kBadParameterErr;
   }
-  if (AIErr fault = host.faults().Take("GetPlatformAppWindow")) return fault;
   *window = host.AppWindow();
   return *window != nullptr ? kNoErr : kBadStateErr;
 }
@@ -56,7 +56,9 @@ void Contexts::CheckBalanced(const char* when) {
 }
 
 const AIContextSuite* Contexts::Suite() {
-  static const AIContextSuite suite = {&PushAppContext, &PopAppContext, &GetPlatformAppWindow};
+  static const AIContextSuite suite = {HOST_FAULTABLE(PushAppContext),
+                                       HOST_FAULTABLE(PopAppContext),
+                                       HOST_FAULTABLE(GetPlatformAppWindow)};
   return &suite;
 }
 

@@ -39,6 +39,22 @@ void AddFaultCommands(Session& session) {
     host.faults().Arm(a[0], nth, *code);
     return "";
   });
+  session.Add("fail-call", "N [CODE]", [&host](const Words& a) -> std::string {
+    if (a.empty() || a.size() > 2) return "a call number, then a code";
+    long nth = 0;
+    const auto [end, error] = std::from_chars(a[0].data(), a[0].data() + a[0].size(), nth);
+    if (error != std::errc() || end != a[0].data() + a[0].size() || nth < 1)
+      return "the call number is not a positive number";
+    const auto code = a.size() == 2 ? ParseCode(a[1]) : ParseCode("FAIL");
+    if (!code) return "the code is not four characters or a non-zero number";
+    host.faults().ArmCall(nth, *code);
+    return "";
+  });
+  session.Add("calls", "", [&host](const Words& a) -> std::string {
+    if (!a.empty()) return "too many words";
+    host.transcript().Line("calls: " + std::to_string(host.faults().CallCount()));
+    return "";
+  });
   session.Add("held", "", [&host](const Words& a) -> std::string {
     if (!a.empty()) return "too many words";
     host.transcript().Line("held: " + host.documents().HeldSummary() + ", blocks " +

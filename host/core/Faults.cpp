@@ -8,10 +8,17 @@ void Faults::Arm(std::string function, int nth, ASErr code) {
   armed_.push_back({std::move(function), std::max(nth, 1), code});
 }
 
-ASErr Faults::TakeArmed(const char* function) {
+void Faults::ArmCall(long nth, ASErr code) {
+  armed_.push_back({std::string(), std::max(nth, 1L), code});
+}
+
+ASErr Faults::Take(const char* function) {
+  ++calls_;
+  if (recording_) recorded_.emplace_back(function);
+  if (armed_.empty()) return kNoErr;
   ASErr fired = kNoErr;
   for (auto armed = armed_.begin(); armed != armed_.end();) {
-    if (armed->function != function || --armed->callsLeft > 0) {
+    if ((!armed->function.empty() && armed->function != function) || --armed->callsLeft > 0) {
       ++armed;
       continue;
     }
@@ -25,8 +32,9 @@ ASErr Faults::TakeArmed(const char* function) {
 
 void Faults::CheckAllFired() {
   for (const Armed& armed : armed_) {
+    const std::string what = armed.function.empty() ? "any suite function" : armed.function;
     transcript_.Violation("the script made call " + std::to_string(armed.callsLeft) +
-                          " from now of " + armed.function + " fail, but it never came");
+                          " from now of " + what + " fail, but it never came");
   }
   armed_.clear();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/core/Faultable.h"
 #include "host/core/Host.h"
 
 namespace host {
@@ -124,9 +125,14 @@ void FlyoutMenus::CheckAllDestroyed(const char* when) {
 }
 
 const AIPanelFlyoutMenuSuite* FlyoutMenus::Suite() {
-  static const AIPanelFlyoutMenuSuite suite = {
-      &Create,     &Destroy,        &AppendItem, &AppendSeparator,
-      &RemoveItem, &SetItemEnabled, &Size,       &GetItemID};
+  static const AIPanelFlyoutMenuSuite suite = {HOST_FAULTABLE_AS(Create, "FlyoutMenu.Create"),
+                                               HOST_FAULTABLE_AS(Destroy, "FlyoutMenu.Destroy"),
+                                               HOST_FAULTABLE(AppendItem),
+                                               HOST_FAULTABLE(AppendSeparator),
+                                               HOST_FAULTABLE(RemoveItem),
+                                               HOST_FAULTABLE(SetItemEnabled),
+                                               HOST_FAULTABLE(Size),
+                                               HOST_FAULTABLE(GetItemID)};
   return &suite;
 }
 

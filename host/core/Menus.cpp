@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "host/core/Faultable.h"
 #include "host/core/HandleTable.h"
 #include "host/core/Host.h"
 #include "host/core/MenuRules.h"
@@ -25,13 +26,11 @@ Menus& Table() {
 
 AIErr AddMenuItem(SPPluginRef plugin, const char* key, const AIPlatformAddMenuItemDataUS* data,
                   AIMenuItemOption options, AIMenuItemHandle* item) {
-  if (AIErr fault = Host::Current().faults().Take("AddMenuItem")) return fault;
   return Table().AddItem(plugin, key, data, options, item);
 }
 
 AIErr AddMenuGroupAsSubMenu(const char* name, AIMenuGroupOption options, AIMenuItemHandle item,
                             AIMenuGroup* group) {
-  if (AIErr fault = Host::Current().faults().Take("AddMenuGroupAsSubMenu")) return fault;
   return Table().AddSubMenuGroup(name, options, item, group);
 }
 
@@ -40,7 +39,6 @@ AIErr CountMenuGroups(std::int32_t* count) {
     Host::Current().transcript().Violation("CountMenuGroups with a null result pointer");
     return kBadParameterErr;
   }
-  if (AIErr fault = Host::Current().faults().Take("CountMenuGroups")) return fault;
   *count = static_cast<std::int32_t>(Table().Groups().size());
   return kNoErr;
 }
@@ -209,9 +207,11 @@ void Menus::Clear() {
 }
 
 const AIMenuSuite* Menus::Suite() {
-  static const AIMenuSuite suite = {&AddMenuItem,     &AddMenuGroupAsSubMenu,      &CountMenuGroups,
-                                    &GetNthMenuGroup, &GetMenuGroupName,           &CheckItem,
-                                    &IsItemChecked,   &UpdateMenuItemAutomatically};
+  static const AIMenuSuite suite = {
+      HOST_FAULTABLE(AddMenuItem),      HOST_FAULTABLE(AddMenuGroupAsSubMenu),
+      HOST_FAULTABLE(CountMenuGroups),  HOST_FAULTABLE(GetNthMenuGroup),
+      HOST_FAULTABLE(GetMenuGroupName), HOST_FAULTABLE(CheckItem),
+      HOST_FAULTABLE(IsItemChecked),    HOST_FAULTABLE(UpdateMenuItemAutomatically)};
   return &suite;
 }
 

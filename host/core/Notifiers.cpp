@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "host/core/Faultable.h"
 #include "host/core/HandleTable.h"
 #include "host/core/Host.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 AIErr AddNotifier(SPPluginRef plugin, const char* name, const char* type,
                   AINotifierHandle* notifier) {
-  if (AIErr fault = Host::Current().faults().Take("AddNotifier")) return fault;
   return Host::Current().notifiers().Add(plugin, name, type, notifier);
 }
 
@@ -44,7 +44,7 @@ std::vector<Notifiers::Notifier> Notifiers::OfType(const std::string& type) cons
 }
 
 const AINotifierSuite* Notifiers::Suite() {
-  static const AINotifierSuite suite = {&AddNotifier};
+  static const AINotifierSuite suite = {HOST_FAULTABLE(AddNotifier)};
   return &suite;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/core/Faultable.h"
 #include "host/core/Host.h"
 #include "host/core/Utf.h"
 
@@ -63,7 +64,6 @@ SPErr GetPluginFileSpecification(SPPluginRef plugin, SPPlatformFileSpecification
     Log().Violation("GetPluginFileSpecification with a bad plug-in reference or result pointer");
     return kBadParameterErr;
   }
-  if (SPErr fault = host.faults().Take("GetPluginFileSpecification")) return fault;
   const std::string path = host.PluginFilePath();
   if (path.size() >= sizeof file->path) return kBadParameterErr;
   std::memcpy(file->path, path.c_str(), path.size() + 1);
@@ -87,17 +87,18 @@ AIErr GetFullPath(const SPPlatformFileSpecification* file, AIUnicodeStringRef pa
 }  // namespace
 
 const SPAccessSuite* AccessSuite() {
-  static const SPAccessSuite suite = {&AcquirePlugin, &ReleasePlugin};
+  static const SPAccessSuite suite = {HOST_FAULTABLE(AcquirePlugin), HOST_FAULTABLE(ReleasePlugin)};
   return &suite;
 }
 
 const SPPluginsSuite* PluginsSuite() {
-  static const SPPluginsSuite suite = {&SetPluginName, &GetPluginName, &GetPluginFileSpecification};
+  static const SPPluginsSuite suite = {HOST_FAULTABLE(SetPluginName), HOST_FAULTABLE(GetPluginName),
+                                       HOST_FAULTABLE(GetPluginFileSpecification)};
   return &suite;
 }
 
 const AIFilePathSuite* FilePathSuite() {
-  static const AIFilePathSuite suite = {&GetFullPath};
+  static const AIFilePathSuite suite = {HOST_FAULTABLE(GetFullPath)};
   return &suite;
 }
 

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "host/core/Faultable.h"
 #include "host/core/Host.h"
 
 namespace host {
@@ -220,9 +221,10 @@ void Preferences::Save() {
 }
 
 const AIPreferenceSuite* Preferences::Suite() {
-  static const AIPreferenceSuite suite = {&GetBooleanPreference, &PutBooleanPreference,
-                                          &GetIntegerPreference, &PutIntegerPreference,
-                                          &GetRealPreference,    &PutRealPreference};
+  static const AIPreferenceSuite suite = {
+      HOST_FAULTABLE(GetBooleanPreference), HOST_FAULTABLE(PutBooleanPreference),
+      HOST_FAULTABLE(GetIntegerPreference), HOST_FAULTABLE(PutIntegerPreference),
+      HOST_FAULTABLE(GetRealPreference),    HOST_FAULTABLE(PutRealPreference)};
   return &suite;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "host/core/Faultable.h"
 #include "host/core/Host.h"
 #include "host/core/Utf.h"
 
@@ -66,7 +67,6 @@ AIErr Append(AIUnicodeStringRef string, AIUnicodeStringRef tail) {
 }
 
 AIErr Compare(AIUnicodeStringRef a, AIUnicodeStringRef b, std::int32_t* result) {
-  if (AIErr fault = Host::Current().faults().Take("Compare")) return fault;
   const std::u16string* left = Table().Find(a, "Compare");
   const std::u16string* right = Table().Find(b, "Compare");
   if (left == nullptr || right == nullptr) return kStaleHandleErr;
@@ -141,8 +141,14 @@ void Strings::CheckAllDisposed(const char* when) {
 }
 
 const AIUnicodeStringSuite* Strings::Suite() {
-  static const AIUnicodeStringSuite suite = {&Create,  &Dispose, &Set,     &Append,
-                                             &Compare, &Length,  &GetUTF8, &GetUTF16};
+  static const AIUnicodeStringSuite suite = {HOST_FAULTABLE_AS(Create, "UnicodeString.Create"),
+                                             HOST_FAULTABLE(Dispose),
+                                             HOST_FAULTABLE(Set),
+                                             HOST_FAULTABLE(Append),
+                                             HOST_FAULTABLE(Compare),
+                                             HOST_FAULTABLE(Length),
+                                             HOST_FAULTABLE(GetUTF8),
+                                             HOST_FAULTABLE(GetUTF16)};
   return &suite;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "host/core/Faultable.h"
 #include "host/core/Host.h"
 
 namespace host {
@@ -51,7 +52,8 @@ bool Theme::Color(std::int32_t component, std::int32_t kind, AIUIThemeColor* col
 }
 
 const AIUserInterfaceThemeSuite* Theme::Suite() {
-  static const AIUserInterfaceThemeSuite suite = {&GetUIComponentColor, &IsDarkTheme};
+  static const AIUserInterfaceThemeSuite suite = {HOST_FAULTABLE(GetUIComponentColor),
+                                                  &IsDarkTheme};
   return &suite;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/core/Faultable.h"
 #include "host/core/HandleTable.h"
 #include "host/core/Host.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 AIErr AddTool(SPPluginRef plugin, const char* name, const AIAddToolData* data, std::int32_t options,
               AIToolHandle* tool) {
-  if (AIErr fault = Host::Current().faults().Take("AddTool")) return fault;
   return Host::Current().tools().Add(plugin, name, data, options, tool);
 }
 
@@ -64,7 +64,7 @@ void Tools::Clear() {
 }
 
 const AIToolSuite* Tools::Suite() {
-  static const AIToolSuite suite = {&AddTool};
+  static const AIToolSuite suite = {HOST_FAULTABLE(AddTool)};
   return &suite;
 }
 

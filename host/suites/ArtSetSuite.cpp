@@ -1,3 +1,4 @@
+#include "host/core/Faultable.h"
 #include "host/suites/DocumentSuites.h"
 #include "host/suites/SuiteSupport.h"
 #include "hostapi/AIArtSet.h"
@@ -90,8 +91,10 @@ AIErr LayerArtSet(AILayerHandle layer, AIArtSetHandle set) {
 }  // namespace
 
 const AIArtSetSuite* ArtSetSuite() {
-  static const AIArtSetSuite suite = {&NewArtSet,   &DisposeArtSet,  &CountArtSet, &IndexArtSet,
-                                      &ArrayArtSet, &SelectedArtSet, &LayerArtSet};
+  static const AIArtSetSuite suite = {HOST_FAULTABLE(NewArtSet),   HOST_FAULTABLE(DisposeArtSet),
+                                      HOST_FAULTABLE(CountArtSet), HOST_FAULTABLE(IndexArtSet),
+                                      HOST_FAULTABLE(ArrayArtSet), HOST_FAULTABLE(SelectedArtSet),
+                                      HOST_FAULTABLE(LayerArtSet)};
   return &suite;
 }
 

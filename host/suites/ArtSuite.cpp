@@ -1,3 +1,4 @@
+#include "host/core/Faultable.h"
 #include "host/suites/ArtBounds.h"
 #include "host/suites/DocumentSuites.h"
 #include "host/suites/SuiteSupport.h"
@@ -146,9 +147,12 @@ AIBoolean ValidArt(AIArtHandle handle) {
 
 const AIArtSuite* ArtSuite() {
   static const AIArtSuite suite = {
-      &GetArtType,     &GetArtParent,       &GetLayerOfArt, &GetFirstArtOfLayer,
-      &GetArtUserAttr, &SetArtUserAttr,     &NewArt,        &DisposeArt,
-      &DuplicateArt,   &ArtsHaveEqualPaths, &GetArtBounds,  &ValidArt};
+      HOST_FAULTABLE(GetArtType),     HOST_FAULTABLE(GetArtParent),
+      HOST_FAULTABLE(GetLayerOfArt),  HOST_FAULTABLE(GetFirstArtOfLayer),
+      HOST_FAULTABLE(GetArtUserAttr), HOST_FAULTABLE(SetArtUserAttr),
+      HOST_FAULTABLE(NewArt),         HOST_FAULTABLE(DisposeArt),
+      HOST_FAULTABLE(DuplicateArt),   &ArtsHaveEqualPaths,
+      HOST_FAULTABLE(GetArtBounds),   &ValidArt};
   return &suite;
 }
 

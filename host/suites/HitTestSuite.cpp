@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "host/core/Faultable.h"
 #include "host/suites/HitGeometry.h"
 #include "host/suites/SuiteSupport.h"
 #include "host/suites/ToolSuites.h"
@@ -66,7 +67,6 @@ void Candidates(Document& document, Art* within, AIRealPoint point, AIReal toler
 }
 
 AIErr HitTest(AIArtHandle art, const AIRealPoint* point, std::int32_t request, AIHitRef* hit) {
-  if (AIErr fault = Fault("HitTest")) return fault;
   if (!Out(hit, "HitTest")) return kBadParameterErr;
   if (point == nullptr) {
     Log().Violation("HitTest with a null point");
@@ -134,8 +134,9 @@ AIReal GetHitParameter(AIHitRef hit) {
 }  // namespace
 
 const AIHitTestSuite* HitTestSuite() {
-  static const AIHitTestSuite suite = {&HitTest,    &Release,       &IsHit,          &GetHitArt,
-                                       &GetHitType, &GetHitSegment, &GetHitParameter};
+  static const AIHitTestSuite suite = {
+      HOST_FAULTABLE(HitTest), HOST_FAULTABLE(Release), &IsHit, &GetHitArt, &GetHitType,
+      &GetHitSegment,          &GetHitParameter};
   return &suite;
 }
 

@@ -1,3 +1,4 @@
+#include "host/core/Faultable.h"
 #include "host/suites/DocumentSuites.h"
 #include "host/suites/SuiteSupport.h"
 #include "hostapi/AILayer.h"
@@ -145,10 +146,14 @@ AIErr DeselectArtOnLayer(AILayerHandle handle) {
 
 const AILayerSuite* LayerSuite() {
   static const AILayerSuite suite = {
-      &CountLayers,     &GetNthLayer,         &GetFirstLayer,     &GetNextPreorderLayer,
-      &GetLayerParent,  &GetLayerTitle,       &SetLayerTitle,     &GetLayerVisible,
-      &SetLayerVisible, &GetLayerEditable,    &SetLayerEditable,  &GetCurrentLayer,
-      &SetCurrentLayer, &LayerHasSelectedArt, &DeselectArtOnLayer};
+      HOST_FAULTABLE(CountLayers),       HOST_FAULTABLE(GetNthLayer),
+      HOST_FAULTABLE(GetFirstLayer),     HOST_FAULTABLE(GetNextPreorderLayer),
+      HOST_FAULTABLE(GetLayerParent),    HOST_FAULTABLE(GetLayerTitle),
+      HOST_FAULTABLE(SetLayerTitle),     HOST_FAULTABLE(GetLayerVisible),
+      HOST_FAULTABLE(SetLayerVisible),   HOST_FAULTABLE(GetLayerEditable),
+      HOST_FAULTABLE(SetLayerEditable),  HOST_FAULTABLE(GetCurrentLayer),
+      HOST_FAULTABLE(SetCurrentLayer),   HOST_FAULTABLE(LayerHasSelectedArt),
+      HOST_FAULTABLE(DeselectArtOnLayer)};
   return &suite;
 }
 

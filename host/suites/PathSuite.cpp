@@ -1,5 +1,6 @@
 #include <span>
 
+#include "host/core/Faultable.h"
 #include "host/suites/DocumentSuites.h"
 #include "host/suites/SuiteSupport.h"
 #include "hostapi/AIPath.h"
@@ -118,9 +119,11 @@ AIErr SetPathSegmentSelected(AIArtHandle path, std::int16_t index, AIBoolean sel
 
 const AIPathSuite* PathSuite() {
   static const AIPathSuite suite = {
-      &GetPathSegmentCount, &GetPathSegments,        &SetPathSegments,
-      &InsertPathSegments,  &DeletePathSegments,     &GetPathClosed,
-      &SetPathClosed,       &GetPathSegmentSelected, &SetPathSegmentSelected};
+      HOST_FAULTABLE(GetPathSegmentCount),   HOST_FAULTABLE(GetPathSegments),
+      HOST_FAULTABLE(SetPathSegments),       HOST_FAULTABLE(InsertPathSegments),
+      HOST_FAULTABLE(DeletePathSegments),    HOST_FAULTABLE(GetPathClosed),
+      HOST_FAULTABLE(SetPathClosed),         HOST_FAULTABLE(GetPathSegmentSelected),
+      HOST_FAULTABLE(SetPathSegmentSelected)};
   return &suite;
 }
 

@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "host/core/Faultable.h"
 #include "host/suites/RasterSuites.h"
 #include "host/suites/SuiteSupport.h"
 
@@ -30,7 +31,6 @@ const Documents::RasterPixels* PixelsOf(AIArtHandle raster, const char* function
 
 AIErr GetRasterInfo(AIArtHandle raster, AIRasterRecord* info) {
   if (!Out(info, "GetRasterInfo")) return kBadParameterErr;
-  if (AIErr fault = Fault("GetRasterInfo")) return fault;
   AIErr error = kNoErr;
   const Documents::RasterPixels* pixels = PixelsOf(raster, "GetRasterInfo", &error);
   if (pixels == nullptr) return error;
@@ -93,7 +93,6 @@ AIErr GetRasterTile(AIArtHandle raster, const AISlice* artSlice, AITile* tile,
     Log().Violation("GetRasterTile with a null slice or tile");
     return kBadParameterErr;
   }
-  if (AIErr fault = Fault("GetRasterTile")) return fault;
   AIErr error = kNoErr;
   const Documents::RasterPixels* pixels = PixelsOf(raster, "GetRasterTile", &error);
   if (pixels == nullptr) return error;
@@ -123,7 +122,7 @@ AIErr GetRasterTile(AIArtHandle raster, const AISlice* artSlice, AITile* tile,
 }  // namespace
 
 const AIRasterSuite* RasterSuite() {
-  static const AIRasterSuite suite = {&GetRasterInfo, &GetRasterTile};
+  static const AIRasterSuite suite = {HOST_FAULTABLE(GetRasterInfo), HOST_FAULTABLE(GetRasterTile)};
   return &suite;
 }
 

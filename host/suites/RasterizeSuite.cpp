@@ -1,6 +1,7 @@
 #include <cmath>
 #include <limits>
 
+#include "host/core/Faultable.h"
 #include "host/suites/ArtBounds.h"
 #include "host/suites/ArtRendering.h"
 #include "host/suites/RasterSuites.h"
@@ -36,7 +37,6 @@ std::vector<const Art*> Members(AIArtSetHandle set, const char* function, AIErr*
 
 AIErr ComputeArtBounds(AIArtSetHandle set, AIRealRect* bounds) {
   if (!Out(bounds, "ComputeArtBounds")) return kBadParameterErr;
-  if (AIErr fault = Fault("ComputeArtBounds")) return fault;
   AIErr error = kNoErr;
   const std::vector<const Art*> members = Members(set, "ComputeArtBounds", &error);
   if (error != kNoErr) return error;
@@ -108,7 +108,6 @@ AIErr Rasterize(AIArtSetHandle set, const AIRasterizeSettings* settings,
     Log().Violation("Rasterize with null settings or bounds");
     return kBadParameterErr;
   }
-  if (AIErr fault = Fault("Rasterize")) return fault;
   AIErr error = kNoErr;
   const std::vector<const Art*> members = Members(set, "Rasterize", &error);
   if (error != kNoErr) return error;
@@ -152,7 +151,8 @@ AIErr Rasterize(AIArtSetHandle set, const AIRasterizeSettings* settings,
 }  // namespace
 
 const AIRasterizeSuite* RasterizeSuite() {
-  static const AIRasterizeSuite suite = {&ComputeArtBounds, &Rasterize};
+  static const AIRasterizeSuite suite = {HOST_FAULTABLE(ComputeArtBounds),
+                                         HOST_FAULTABLE(Rasterize)};
   return &suite;
 }
 

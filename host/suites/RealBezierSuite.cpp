@@ -1,6 +1,7 @@
 // Bezier arithmetic: division and evaluation by de Casteljau's construction.
 #include <cmath>
 
+#include "host/core/Faultable.h"
 #include "host/suites/SuiteSupport.h"
 #include "host/suites/ToolSuites.h"
 
@@ -29,7 +30,6 @@ void Split(const AIRealBezier& curve, AIReal t, AIRealBezier* b1, AIRealBezier* 
 }
 
 AIErr Divide(const AIRealBezier* b, AIReal t, AIRealBezier* b1, AIRealBezier* b2) {
-  if (AIErr fault = Fault("Divide")) return fault;
   if (!ValidParameter(t, b, b1 != nullptr && b2 != nullptr ? b1 : nullptr, "Divide")) {
     return kBadParameterErr;
   }
@@ -49,7 +49,7 @@ AIErr Evaluate(const AIRealBezier* b, AIReal t, AIRealPoint* p) {
 }  // namespace
 
 const AIRealBezierSuite* RealBezierSuite() {
-  static const AIRealBezierSuite suite = {&Divide, &Evaluate};
+  static const AIRealBezierSuite suite = {HOST_FAULTABLE(Divide), HOST_FAULTABLE(Evaluate)};
   return &suite;
 }
 

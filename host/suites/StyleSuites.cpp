@@ -1,6 +1,7 @@
 // The path style (focal fill and stroke), art styles (whole appearances) and their parser.
 #include <algorithm>
 
+#include "host/core/Faultable.h"
 #include "host/suites/DocumentSuites.h"
 #include "host/suites/SuiteSupport.h"
 #include "hostapi/AIArtStyleParser.h"
@@ -214,20 +215,30 @@ AIErr CreateNewStyle(AIStyleParser handle, AIArtStyleHandle* style) {
 }  // namespace
 
 const AIPathStyleSuite* PathStyleSuite() {
-  static const AIPathStyleSuite suite = {&GetPathStyle, &SetPathStyle};
+  static const AIPathStyleSuite suite = {HOST_FAULTABLE(GetPathStyle),
+                                         HOST_FAULTABLE(SetPathStyle)};
   return &suite;
 }
 
 const AIArtStyleSuite* ArtStyleSuite() {
-  static const AIArtStyleSuite suite = {&GetArtStyle, &SetArtStyle};
+  static const AIArtStyleSuite suite = {HOST_FAULTABLE(GetArtStyle), HOST_FAULTABLE(SetArtStyle)};
   return &suite;
 }
 
 const AIArtStyleParserSuite* ArtStyleParserSuite() {
-  static const AIArtStyleParserSuite suite = {
-      &NewParser,        &DisposeParser,    &ParseStyle,       &IsStyleParseable, &CountPaintFields,
-      &GetNthPaintField, &RemovePaintField, &DeletePaintField, &IsStroke,         &IsFill,
-      &GetStroke,        &SetStroke,        &CreateNewStyle};
+  static const AIArtStyleParserSuite suite = {HOST_FAULTABLE(NewParser),
+                                              HOST_FAULTABLE(DisposeParser),
+                                              HOST_FAULTABLE(ParseStyle),
+                                              &IsStyleParseable,
+                                              HOST_FAULTABLE(CountPaintFields),
+                                              HOST_FAULTABLE(GetNthPaintField),
+                                              HOST_FAULTABLE(RemovePaintField),
+                                              HOST_FAULTABLE(DeletePaintField),
+                                              &IsStroke,
+                                              &IsFill,
+                                              HOST_FAULTABLE(GetStroke),
+                                              HOST_FAULTABLE(SetStroke),
+                                              HOST_FAULTABLE(CreateNewStyle)};
   return &suite;
 }
 

@@ -34,15 +34,9 @@ auto FindLive(const Table& table, Handle handle, const char* function, const cha
   return found;
 }
 
-// The failure a test armed for this call of function (see Faults), or 0.
-inline AIErr Fault(const char* function) {
-  return Host::Current().faults().Take(function);
-}
-
-// Runs work(art) for a live art handle; answers the refusal code (or an armed fault) otherwise.
+// Runs work(art) for a live art handle; answers the refusal code otherwise.
 template <typename Work>
 AIErr WithArt(AIArtHandle handle, const char* function, Work work) {
-  if (AIErr fault = Fault(function)) return fault;
   Art* art = Docs().FindArt(handle, function);
   if (art == nullptr) return Docs().RefusalCode();
   return work(*art);
@@ -50,7 +44,6 @@ AIErr WithArt(AIArtHandle handle, const char* function, Work work) {
 
 template <typename Work>
 AIErr WithLayer(AILayerHandle handle, const char* function, Work work) {
-  if (AIErr fault = Fault(function)) return fault;
   Layer* layer = Docs().FindLayer(handle, function);
   if (layer == nullptr) return Docs().RefusalCode();
   return work(*layer);

@@ -1,4 +1,5 @@
 // Validity of swatch handles in the current document, and matrix equality.
+#include "host/core/Faultable.h"
 #include "host/suites/DocumentSuites.h"
 #include "host/suites/SuiteSupport.h"
 #include "hostapi/AICustomColor.h"
@@ -42,15 +43,15 @@ AIBoolean AIRealMatrixEqual(const AIRealMatrix* a, const AIRealMatrix* b) {
 }  // namespace
 
 const AIPatternSuite* PatternSuite() {
-  static const AIPatternSuite suite = {&ValidatePattern};
+  static const AIPatternSuite suite = {HOST_FAULTABLE(ValidatePattern)};
   return &suite;
 }
 const AICustomColorSuite* CustomColorSuite() {
-  static const AICustomColorSuite suite = {&ValidateCustomColor};
+  static const AICustomColorSuite suite = {HOST_FAULTABLE(ValidateCustomColor)};
   return &suite;
 }
 const AIGradientSuite* GradientSuite() {
-  static const AIGradientSuite suite = {&ValidateGradient};
+  static const AIGradientSuite suite = {HOST_FAULTABLE(ValidateGradient)};
   return &suite;
 }
 const AIRealMathSuite* RealMathSuite() {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "host/core/Faultable.h"
 #include "host/suites/SuiteSupport.h"
 #include "host/suites/ToolSuites.h"
 
@@ -30,7 +31,6 @@ Document* FindView(AIDocumentViewHandle view, const char* function) {
 }
 
 AIErr GetNthDocumentView(std::int32_t n, AIDocumentViewHandle* view) {
-  if (AIErr fault = Fault("GetNthDocumentView")) return fault;
   if (!Out(view, "GetNthDocumentView")) return kBadParameterErr;
   Document* document = Docs().Require("GetNthDocumentView");
   if (document == nullptr) return kNoDocumentErr;
@@ -93,7 +93,6 @@ AIRealPoint SnapToAnchor(Document& document, AIRealPoint point) {
 
 AIErr Track(AIDocumentViewHandle view, AIRealPoint srcpoint, const AIEvent* event,
             const char* control, AIRealPoint* dstpoint) {
-  if (AIErr fault = Fault("Track")) return fault;
   if (!Out(dstpoint, "Track")) return kBadParameterErr;
   if (event == nullptr || control == nullptr || !ValidControl(control)) {
     Log().Violation("Track with no event record or a malformed control string");
@@ -108,12 +107,13 @@ AIErr Track(AIDocumentViewHandle view, AIRealPoint srcpoint, const AIEvent* even
 }  // namespace
 
 const AIDocumentViewSuite* DocumentViewSuite() {
-  static const AIDocumentViewSuite suite = {&GetNthDocumentView, &GetDocumentViewZoom};
+  static const AIDocumentViewSuite suite = {HOST_FAULTABLE(GetNthDocumentView),
+                                            HOST_FAULTABLE(GetDocumentViewZoom)};
   return &suite;
 }
 
 const AICursorSnapSuite* CursorSnapSuite() {
-  static const AICursorSnapSuite suite = {&UseAutoSnap, &Track};
+  static const AICursorSnapSuite suite = {&UseAutoSnap, HOST_FAULTABLE(Track)};
   return &suite;
 }
 

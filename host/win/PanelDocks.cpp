@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host/core/Faultable.h"
 #include "host/win/WideText.h"
 
 namespace host {
@@ -86,7 +87,6 @@ struct PanelSuiteFunctions {
   static AIErr WithPanel(AIPanelRef panel, const char* function, Body body) {
     PanelDocks* docks = PanelDocks::current_;
     if (docks == nullptr) return kBadStateErr;
-    if (AIErr fault = docks->host_.faults().Take(function)) return fault;
     PanelDocks::Panel* found = docks->Find(panel, function);
     if (found == nullptr) return kStaleHandleErr;
     return body(*docks, *found);
@@ -115,7 +115,6 @@ struct PanelSuiteFunctions {
                       AIPanelRef* panel) {
     PanelDocks* docks = PanelDocks::current_;
     if (docks == nullptr) return kBadStateErr;
-    if (AIErr fault = docks->host_.faults().Take("Create")) return fault;
     return docks->Create(plugin, id, title, stateCount, minimumSize, resizable, flyoutMenu,
                          userData, panel);
   }
@@ -446,20 +445,20 @@ void PanelDocks::BeforeCodeUnloaded() {
 
 const AIPanelSuite* PanelDocks::Suite() {
   using F = PanelSuiteFunctions;
-  static const AIPanelSuite suite = {&F::Create,
-                                     &F::Destroy,
-                                     &F::Show,
-                                     &F::IsShown,
-                                     &F::GetUserData,
-                                     &F::SetUserData,
-                                     &F::GetPlatformWindow,
-                                     &F::SetFlyoutMenuPreVisibilityProc,
-                                     &F::SetFlyoutMenuProc,
-                                     &F::SetVisibilityChangedNotifyProc,
-                                     &F::SetSizeChangedNotifyProc,
-                                     &F::SetStateChangedNotifyProc,
-                                     &F::SetClosedByUserNotifyProc,
-                                     &F::SetIconResourceIDs};
+  static const AIPanelSuite suite = {HOST_FAULTABLE(F::Create),
+                                     HOST_FAULTABLE(F::Destroy),
+                                     HOST_FAULTABLE(F::Show),
+                                     HOST_FAULTABLE(F::IsShown),
+                                     HOST_FAULTABLE(F::GetUserData),
+                                     HOST_FAULTABLE(F::SetUserData),
+                                     HOST_FAULTABLE(F::GetPlatformWindow),
+                                     HOST_FAULTABLE(F::SetFlyoutMenuPreVisibilityProc),
+                                     HOST_FAULTABLE(F::SetFlyoutMenuProc),
+                                     HOST_FAULTABLE(F::SetVisibilityChangedNotifyProc),
+                                     HOST_FAULTABLE(F::SetSizeChangedNotifyProc),
+                                     HOST_FAULTABLE(F::SetStateChangedNotifyProc),
+                                     HOST_FAULTABLE(F::SetClosedByUserNotifyProc),
+                                     HOST_FAULTABLE(F::SetIconResourceIDs)};
   return &suite;
 }
 

@@ -14,36 +14,49 @@ class ArtUtilities : public EngineTest {
   void SetUp() override { Open(kStackedRoads); }
 };
 
+// The member at index, or null (also out of range), and whether the host gave it.
+AIArtHandle Member(const ArtSet& set, std::int64_t index, AIErr expected = kNoErr) {
+  AIArtHandle art = nullptr;
+  EXPECT_EQ(set.Get(index, &art), expected);
+  return art;
+}
+
 TEST_F(ArtUtilities, ArtSetFromLayerAndSelectionGivesNoneOutOfRange) {
   ArtSet set;
-  EXPECT_EQ(set.Get(0), nullptr);
-  set.FillFromLayer(Layer("l2"));
+  EXPECT_EQ(Member(set, 0), nullptr);
+  ASSERT_EQ(set.FillFromLayer(Layer("l2")), kNoErr);
   ASSERT_EQ(set.Count(), 3u);
-  EXPECT_EQ(set.Get(0), Art("c2front"));
-  EXPECT_EQ(set.Get(2), Art("lone"));
-  EXPECT_EQ(set.Get(-1), nullptr);
-  EXPECT_EQ(set.Get(3), nullptr);
+  EXPECT_EQ(Member(set, 0), Art("c2front"));
+  EXPECT_EQ(Member(set, 2), Art("lone"));
+  EXPECT_EQ(Member(set, -1), nullptr);
+  EXPECT_EQ(Member(set, 3), nullptr);
 
   // Refilling gives the former host set back: one set is held at a time.
   Run("select c3 lone");
-  set.FillFromSelection();
+  ASSERT_EQ(set.FillFromSelection(), kNoErr);
   EXPECT_EQ(env_.host.documents().artSets.Count(), 1u);
   ASSERT_EQ(set.Count(), 2u);
-  EXPECT_EQ(set.Get(0), Art("lone"));  // paint order, front to back
-  EXPECT_EQ(set.Get(1), Art("c3"));
+  EXPECT_EQ(Member(set, 0), Art("lone"));  // paint order, front to back
+  EXPECT_EQ(Member(set, 1), Art("c3"));
 
-  set.FillFromLayer(nullptr);
+  ASSERT_EQ(set.FillFromLayer(nullptr), kNoErr);
   EXPECT_EQ(set.Count(), 0u);
   EXPECT_EQ(env_.host.documents().artSets.Count(), 0u);
 }
 
-TEST_F(ArtUtilities, ArtSetWhoseFillFailsEndsEmptyAndHoldsNothing) {
-  Run("fail LayerArtSet");
+// A set the host could not fill or read says so: an operation must not take it for an empty
+// selection and report success.
+TEST_F(ArtUtilities, ArtSetWhoseFillOrReadFailsAnswersTheErrorAndHoldsNothing) {
   ArtSet set;
-  set.FillFromLayer(Layer("l1"));
-  EXPECT_EQ(set.Count(), 0u);
-  EXPECT_EQ(set.Get(0), nullptr);
-  EXPECT_EQ(env_.host.documents().artSets.Count(), 0u);
+  for (const char* function : {"NewArtSet", "LayerArtSet", "CountArtSet"}) {
+    Run(std::string("fail ") + function);
+    EXPECT_EQ(set.FillFromLayer(Layer("l1")), FourCharCode("FAIL")) << function;
+    EXPECT_EQ(set.Count(), 0u);
+    EXPECT_EQ(env_.host.documents().artSets.Count(), 0u);
+  }
+  ASSERT_EQ(set.FillFromLayer(Layer("l2")), kNoErr);
+  Run("fail IndexArtSet");
+  EXPECT_EQ(Member(set, 1, FourCharCode("FAIL")), nullptr);
 }
 
 TEST_F(ArtUtilities, LayerPathMapKeysSublayersAndLetsTheLaterDuplicateWin) {

@@ -133,13 +133,13 @@ TEST_F(CreateTest, ALayerThatCannotBeUnlockedStopsCreation) {
   EXPECT_EQ(Saved(), before);
 }
 
-TEST_F(CreateTest, AFailedCopyEndsCreationWithTheSourcePathKept) {
+TEST_F(CreateTest, AFailedCopyEndsCreationWithTheSourcePathKeptAndNoHalfStack) {
   Use({"r1-casing", "r1-fill"});
   Run("select q\nselect q2\nfail DuplicateArt 2");  // q's second copy
   EXPECT_EQ(CreateOverlapLines(*store_), FourCharCode("FAIL"));
   EXPECT_NE(Doc().FindArt("q"), nullptr);   // not disposed: nothing is lost
   EXPECT_NE(Doc().FindArt("q2"), nullptr);  // never reached
-  EXPECT_EQ(Widths("casing").size(), 4u);   // q's first copy stays
+  EXPECT_EQ(Widths("casing").size(), 3u);   // q's first copy was taken back
   EXPECT_EQ(Widths("fill").size(), 3u);
 }
 

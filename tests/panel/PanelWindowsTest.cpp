@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/core/Session.h"
 #include "host/win/DllModule.h"
@@ -96,6 +97,51 @@ TEST_F(PanelWindowsTest, StartingAndShuttingDownAHundredTimesLeavesNothing) {
     ASSERT_EQ(panels_.LiveCount(), 0u);
   }
   EXPECT_EQ(host_.transcript().ViolationCount(), 0) << host_.transcript().Text();
+}
+
+// Start-up and shut-down once for every host call each makes, with that call failing: the
+// plug-in either starts or reports the failure, and in the end holds nothing. Releases are left
+// out: a panel the host failed to destroy stays with the host, whatever the plug-in does.
+TEST_F(PanelWindowsTest, EachFailingCallAtStartUpOrShutDownLeavesNothing) {
+  Run("open maps/roads.json");
+  auto recordCalls = [this](const char* line) {
+    host_.faults().Record(true);
+    Run(line);
+    std::vector<std::string> calls = host_.faults().Recorded();
+    host_.faults().Record(false);
+    return calls;
+  };
+  // The first start-up also adds the menu entries that outlive the plug-in; later ones do not.
+  Run("start");
+  Run("shutdown");
+  const std::vector<std::string> startup = recordCalls("start");
+  const std::vector<std::string> shutdown = recordCalls("shutdown");
+  ASSERT_GT(startup.size(), 20u);
+  ASSERT_GT(shutdown.size(), 2u);
+  auto isRelease = [](const std::string& function) {
+    return function == "Destroy" || function == "FlyoutMenu.Destroy" || function == "Dispose" ||
+           function == "PopAppContext";
+  };
+  for (const bool atStartup : {true, false}) {
+    const std::vector<std::string>& calls = atStartup ? startup : shutdown;
+    for (std::size_t k = 1; k <= calls.size(); ++k) {
+      const std::string& function = calls[k - 1];
+      if (isRelease(function)) continue;
+      SCOPED_TRACE((atStartup ? "start-up call " : "shut-down call ") + std::to_string(k) + ", " +
+                   function);
+      const int violations = host_.transcript().ViolationCount();
+      const std::string failing = "fail-call " + std::to_string(k);
+      if (atStartup) Run(failing);
+      Run("start");
+      if (!atStartup) Run(failing);
+      Run("shutdown");
+      ASSERT_EQ(panels_.LiveCount(), 0u);
+      // A shutdown notification the plug-in could not enter (no context) leaves its windows
+      // until "Shutdown", where they go; the host's check after the notification sees them.
+      if (!atStartup && function == "PushAppContext") continue;
+      ASSERT_EQ(host_.transcript().ViolationCount(), violations) << host_.transcript().Text();
+    }
+  }
 }
 
 TEST_F(PanelWindowsTest, AHundredAcquiresKeepOnePictureAndOneBrush) {

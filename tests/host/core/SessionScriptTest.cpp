@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "host/core/Session.h"
 
 namespace {
@@ -28,6 +31,26 @@ TEST(SessionScript, BadLinesAreViolationsNotCrashes) {
       "send \"x\n");
   EXPECT_EQ(violations, 6) << host.transcript().Text();
   EXPECT_EQ(host.transcript().Lines().front(), "> frobnicate");
+}
+
+TEST(SessionScript, AnAnswererTakesTheAlertsTheScriptDidNotQueue) {
+  host::Host host;
+  host::Alerts& alerts = host.alerts();
+  std::vector<std::string> asked;
+  alerts.SetAnswerer([&](host::Alerts::Kind kind, const std::string& text) {
+    asked.push_back(text);
+    return kind == host::Alerts::Kind::kQuestion ? host::Alerts::Answer::kYes
+                                                 : host::Alerts::Answer::kOk;
+  });
+  alerts.Expect(host::Alerts::Answer::kNo);  // a queued answer comes first
+  EXPECT_EQ(alerts.Show(host::Alerts::Kind::kQuestion, "first"), host::Alerts::Answer::kNo);
+  EXPECT_EQ(alerts.Show(host::Alerts::Kind::kQuestion, "second"), host::Alerts::Answer::kYes);
+  EXPECT_EQ(alerts.Show(host::Alerts::Kind::kError, "third"), host::Alerts::Answer::kOk);
+  EXPECT_EQ(asked, (std::vector<std::string>{"second", "third"}));
+  EXPECT_EQ(host.transcript().Lines().back(), "alert error \"third\" -> ok");
+  alerts.SetAnswerer(nullptr);
+  alerts.Show(host::Alerts::Kind::kInformation, "unexpected");
+  EXPECT_EQ(host.transcript().ViolationCount(), 1) << host.transcript().Text();
 }
 
 }  // namespace
