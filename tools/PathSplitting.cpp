@@ -10,6 +10,12 @@ std::int16_t Index(int value) {
   return static_cast<std::int16_t>(value);
 }
 
+// The Bezier suite takes parameters from 0 to 1 only; anything else (not a number included) is
+// refused here, before any change, rather than passed on.
+bool OnCurve(AIReal t) {
+  return t >= 0 && t <= 1;
+}
+
 // Divides curve s of a path of n anchors at t through the host's Bezier suite. The curve's start
 // record A gets its shortened out-handle and is written back at once; *middle gets the new smooth
 // anchor M and *end the end record B with its shortened in-handle, for the caller to place. A's
@@ -67,7 +73,7 @@ ASErr OpenClosedPathOnCurve(PathSegmentBuffer& buffer, AIArtHandle path, std::in
   std::int16_t n = 0;
   if (ASErr error = sAIPath->GetPathSegmentCount(path, &n)) return error;
   if (n <= 1) return kNoErr;
-  if (s < 0 || s >= n) return kBadParameterErr;
+  if (s < 0 || s >= n || !OnCurve(t)) return kBadParameterErr;
   // The new anchor, and its copy at the end once the path is opened.
   if (n + 2 > kLongestPath) return kPathTooLongErr;
   if (!buffer.Allocated()) return kOutOfMemoryErr;
@@ -108,7 +114,7 @@ ASErr SplitOpenPathOnCurve(AIArtHandle path, std::int16_t s, AIReal t, AIArtHand
   std::int16_t n = 0;
   if (ASErr error = sAIPath->GetPathSegmentCount(path, &n)) return error;
   if (n <= 1) return kNoErr;
-  if (s < 1 || s >= n) return kBadParameterErr;
+  if (s < 1 || s >= n || !OnCurve(t)) return kBadParameterErr;
   if (n + 1 > kLongestPath) return kPathTooLongErr;
   AIPathSegment middle{};
   AIPathSegment end{};

@@ -6,8 +6,8 @@
 //
 // Every operation answers a host error code. A host error ends the operation at once and is
 // answered unchanged; what was written before it stays written, except that a split never
-// leaves its piece behind half made. Refusals that this code makes
-// itself (a cut at an end anchor, an index out of range, a path too long) come before any change.
+// leaves its piece behind half made. Refusals that this code makes itself (a cut at an end
+// anchor, an index or a t out of range, a path too long) come before any change.
 #pragma once
 
 #include <cstdint>

@@ -115,7 +115,8 @@ std::optional<Measurement> Parse(std::string_view text) {
 // The measurement in the target unit; null when the dimensions do not meet (a length read for
 // a percentage or the other way round). A length read for a bare unit is taken in points.
 std::optional<double> Convert(const Measurement& measurement, AIUnitCode target) {
-  if (!measurement.unit) return measurement.number;
+  // The same unit is taken as it is: there and back through points would change the last digit.
+  if (!measurement.unit || *measurement.unit == target) return measurement.number;
   const Unit from = UnitOf(*measurement.unit);
   const Unit to = UnitOf(target);
   if (from.dimension == Dimension::kPercent) {
@@ -188,6 +189,8 @@ Evaluation Evaluate(std::string_view expression, const AIExpressionOptions& opti
   Evaluation evaluation;
   std::optional<double> value;
   if (const auto measurement = Parse(expression)) value = Convert(*measurement, options.unit);
+  // A huge number in a large unit can overflow on conversion; it is no measurement either.
+  if (value && !std::isfinite(*value)) value.reset();
   if (!value) {
     evaluation.error = kExpressionNotValidErr;
     value = std::clamp(options.defaultValue, options.minValue, options.maxValue);

@@ -108,6 +108,19 @@ Json ToJson(const Preferences::Value& value) {
       value);
 }
 
+// The file's JSON; malformed text throws std::runtime_error with the library's message, less
+// its "[json.exception.parse_error.101] " prefix.
+Json Parse(std::istream& in) {
+  try {
+    return Json::parse(in);
+  } catch (const Json::exception& error) {
+    const std::string what = error.what();
+    const std::size_t prefix = what.find("] ");
+    throw std::runtime_error("malformed JSON: " +
+                             (prefix == std::string::npos ? what : what.substr(prefix + 2)));
+  }
+}
+
 // The value of one entry; throws std::runtime_error saying what is wrong.
 Preferences::Value FromJson(const Json& entry) {
   if (!entry.is_object() || entry.size() != 1)
@@ -168,10 +181,13 @@ void Preferences::Load() {
   if (!in) return;  // no file yet: nothing stored
   std::map<Key, Value> loaded;
   try {
-    const Json document = Json::parse(in);
-    if (!document.is_object() || document.value("format", "") != kFormat ||
-        document.value("version", 0) != kFormatVersion || !document.contains("preferences") ||
-        !document["preferences"].is_object()) {
+    const Json document = Parse(in);
+    // Compared as JSON values, so that a member of another type is a mismatch, not a throw.
+    const auto member = [&document](const char* key) {
+      return document.is_object() && document.contains(key) ? document[key] : Json();
+    };
+    if (member("format") != kFormat || member("version") != kFormatVersion ||
+        !member("preferences").is_object()) {
       throw std::runtime_error("it is not a preference file of version 1");
     }
     for (const auto& [prefix, entries] : document["preferences"].items()) {

@@ -17,6 +17,8 @@ inline constexpr double kMaxZoom = 640;
 inline constexpr double kMaxAngle = 3600;  // degrees either way
 inline constexpr double kMinMidPoint = 13;
 inline constexpr double kMaxMidPoint = 87;
+// Layers, sublayers, groups and compound paths inside one another; reading recurses per level.
+inline constexpr int kMaxNesting = 256;
 inline constexpr int kFormatVersion = 1;
 inline constexpr const char* kFormatName = "laneworks-document";
 

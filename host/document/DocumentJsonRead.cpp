@@ -62,13 +62,13 @@ class Reader {
       ReadSwatches(*swatches, root.PathOf("swatches"));
     const Where list = root.PathOf("layers");
     const Json& layers = ReadArray(root.Get("layers"), list);
-    ReserveIds(layers);
+    ReserveIds(layers, 0);
     for (std::size_t i = 0; i < layers.size(); ++i) {
       ObjectReader layer(layers[i], list.Element(i));
       if (layer.Find("type") && layer.String("type") != json_names::kSublayerType) {
         Fail(layer.PathOf("type"), "a top-level entry must be a layer");
       }
-      ReadLayer(layer, nullptr);
+      ReadLayer(layer, nullptr, 1);
     }
     if (const Json* view = root.Find("view")) {
       ObjectReader reader(*view, root.PathOf("view"));
@@ -86,8 +86,10 @@ class Reader {
   }
 
  private:
-  // Ids that the file gives, so that ids made up for art and layers without one avoid them.
-  void ReserveIds(const Json& list) {
+  // Ids that the file gives, so that ids made up for art and layers without one avoid them. The
+  // list holds the members of a container at depth (0: the document's layers); lists deeper than
+  // reading accepts are left alone, as reading refuses them.
+  void ReserveIds(const Json& list, int depth) {
     for (const Json& entry : list) {
       if (!entry.is_object()) continue;
       const auto id = entry.find("id");
@@ -97,7 +99,9 @@ class Reader {
         (layer ? reservedLayerIds_ : reservedArtIds_).insert(id->get<std::string>());
       }
       const auto members = entry.find("art");
-      if (members != entry.end() && members->is_array()) ReserveIds(*members);
+      if (members != entry.end() && members->is_array() && depth < kMaxNesting) {
+        ReserveIds(*members, depth + 1);
+      }
     }
   }
 
@@ -238,7 +242,8 @@ class Reader {
     return read;
   }
 
-  void ReadLayer(ObjectReader& entry, Layer* parent) {
+  // depth counts the layers and containers the entry is in, itself included (1: a top layer).
+  void ReadLayer(ObjectReader& entry, Layer* parent, int depth) {
     std::string id = entry.String("id", "");
     if (id.empty()) {
       id = MadeUpId("layer-", madeUpLayerIds_, reservedLayerIds_,
@@ -251,22 +256,31 @@ class Reader {
     layer.title = entry.String("title", "");
     layer.visible = entry.Bool("visible", true);
     layer.editable = entry.Bool("editable", true);
-    if (const Json* art = entry.Find("art")) ReadArtList(*art, entry.PathOf("art"), layer.group());
+    if (const Json* art = entry.Find("art")) {
+      ReadArtList(*art, entry.PathOf("art"), layer.group(), depth);
+    }
     entry.RejectUnknown();
   }
 
-  void ReadArtList(const Json& list, const Where& where, Art& container) {
+  // The members of container, which is depth deep. Reading recurses, so the depth is limited
+  // before a crafted file can exhaust the stack.
+  void ReadArtList(const Json& list, const Where& where, Art& container, int depth) {
+    if (depth > kMaxNesting) {
+      Fail(where, "layers and groups nested more than " + std::to_string(kMaxNesting) + " deep");
+    }
     ReadArray(list, where);
-    for (std::size_t i = 0; i < list.size(); ++i) ReadArt(list[i], where.Element(i), container);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      ReadArt(list[i], where.Element(i), container, depth);
+    }
   }
 
-  void ReadArt(const Json& value, const Where& where, Art& container) {
+  void ReadArt(const Json& value, const Where& where, Art& container, int depth) {
     ObjectReader entry(value, where);
     const std::string typeName = entry.String("type");
     if (typeName == json_names::kSublayerType) {
       if (!container.IsLayerGroup())
         Fail(entry.PathOf("type"), "a sublayer must be inside a layer");
-      ReadLayer(entry, container.ownerLayer());
+      ReadLayer(entry, container.ownerLayer(), depth + 1);
       return;
     }
     const auto type = json_names::ValueOf(json_names::kArtTypes, typeName);
@@ -305,7 +319,7 @@ class Reader {
         break;
       default:
         if (const Json* members = entry.Find("art")) {
-          ReadArtList(*members, entry.PathOf("art"), art);
+          ReadArtList(*members, entry.PathOf("art"), art, depth + 1);
         }
         break;
     }

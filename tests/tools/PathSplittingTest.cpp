@@ -64,6 +64,23 @@ TEST_F(PathSplitting, RefusesEndAnchorsOfOpenPathsAndChangesNothing) {
   EXPECT_EQ(Doc().ArtCount(), 1u);
 }
 
+TEST_F(PathSplitting, RefusesParametersOffTheCurveBeforeAskingTheHost) {
+  PathSegmentBuffer buffer;
+  const AIArtHandle square = AddPath("square", kSquare);
+  const AIArtHandle road = AddPath("road", kFive);
+  for (AIReal t : {-0.5, 1.5, std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+    SCOPED_TRACE(t);
+    AIArtHandle piece = nullptr;
+    EXPECT_EQ(OpenClosedPathOnCurve(buffer, square, 1, t), kBadParameterErr);
+    EXPECT_EQ(SplitOpenPathOnCurve(road, 2, t, &piece), kBadParameterErr);
+    EXPECT_EQ(piece, nullptr);
+  }
+  EXPECT_EQ(PathOf(square), kSquare);
+  EXPECT_EQ(PathOf(road), kFive);
+  // The ends of the curve are on it. TearDown checks that the host saw no misuse.
+  EXPECT_EQ(OpenClosedPathOnCurve(buffer, square, 1, 1.0), kNoErr);
+}
+
 TEST_F(PathSplitting, CutsAStraightSegmentWithASmoothAnchorOnTheLine) {
   const AIArtHandle path = AddPath("road", "0,0 10,0 10,20");
   AIArtHandle piece = nullptr;

@@ -74,6 +74,21 @@ TEST(Evaluate, HoldsTheTextToTheRangeButAnswersTheNumberAsRead) {
   EXPECT_EQ(host::Evaluate("9999.00000004 pt", In(kAIPointUnits, 7, -9999, 9999)).value, 9999.0);
 }
 
+TEST(Evaluate, TakesTheOptionsUnitAsItIsAndRefusesWhatOverflowsOnConversion) {
+  // Through points and back, the last digit changed and a re-read answer differed from itself.
+  EXPECT_EQ(host::Evaluate("-5472.25 cm", In(kAICentimeterUnits, 15)).text, "-5472.25 cm");
+  EXPECT_EQ(host::Evaluate("12.5 mm", In(kAIMillimeterUnits, 15)).value, 12.5);
+  // Finite as typed, infinite in the options' unit.
+  for (const auto& [text, unit] :
+       {std::pair{"1e308 in", kAIPointUnits}, std::pair{"1e308pc", AIUnitCode{99}},
+        std::pair{"-1e307 in", kAIMillimeterUnits}}) {
+    SCOPED_TRACE(text);
+    const host::Evaluation evaluation = host::Evaluate(text, In(unit, 3, 0, 100, 0.1));
+    EXPECT_EQ(evaluation.error, kExpressionNotValidErr);
+    EXPECT_EQ(evaluation.value, 0.1);
+  }
+}
+
 TEST(Evaluate, AnswersGarbageWithAnErrorAndTheDefaultValue) {
   const char* garbage[] = {
       "",    "abc",  "pt",  "1 pt pt", "1 mm2", "--1",   "1e",  ".", "1..2",

@@ -138,6 +138,29 @@ TEST_F(PreferencesTest, AnUnreadableFileIsReportedAndSetAside) {
   }
 }
 
+TEST_F(PreferencesTest, AnUnreadableFileIsToldApartInPlainWords) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"{ not json", "(malformed JSON: parse error at line 1, column 4: "},
+      // Members of another type are a wrong file, not a library's type error.
+      {R"({"format": 7, "version": 1, "preferences": {}})",
+       "(it is not a preference file of version 1)"},
+      {R"({"format": "LaneWorks host preferences", "version": "1", "preferences": {}})",
+       "(it is not a preference file of version 1)"},
+  };
+  for (const auto& [text, reason] : cases) {
+    SCOPED_TRACE(text);
+    std::filesystem::remove_all(profile_);
+    std::filesystem::create_directories(profile_);
+    std::ofstream(profile_ / "preferences.json", std::ios::binary) << text;
+    host::Host host;
+    host.preferences().UseProfile(profile_);
+    ASSERT_EQ(host.transcript().Lines().size(), 1u);
+    const std::string& line = host.transcript().Lines()[0];
+    EXPECT_NE(line.find(reason), std::string::npos) << line;
+    EXPECT_EQ(line.find("json.exception"), std::string::npos) << line;
+  }
+}
+
 TEST_F(PreferencesTest, ScriptsSetValuesOfEachKindAndAreToldWhatTheyGotWrong) {
   host::Host host;
   host::Session session(host, nullptr, "");

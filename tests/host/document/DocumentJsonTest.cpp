@@ -6,6 +6,7 @@
 #include "TestDocuments.h"
 #include "host/document/DocumentEquality.h"
 #include "host/document/DocumentJson.h"
+#include "host/document/DocumentJsonLimits.h"
 
 namespace host {
 namespace {
@@ -244,6 +245,31 @@ TEST(DocumentFile, MalformedDocumentsAreRefusedSayingWhatAndWhere) {
   EXPECT_EQ(ReadingError(R"({"format": )").rfind("malformed JSON: ", 0), 0u);
   EXPECT_EQ(ReadingError("{\"format\": \"\xff\"}").rfind("malformed JSON: ", 0), 0u);
   EXPECT_THROW(ReadDocumentFile("/nonexistent/map.json"), DocumentFileError);
+}
+
+// One top-level layer holding depth - 1 containers inside one another (sublayers, then groups),
+// the innermost holding a path.
+std::string Nested(int depth) {
+  std::string open, close;
+  for (int level = 2; level <= depth; ++level) {
+    open += level <= depth / 2 ? R"({"type": "layer", "art": [)" : R"({"type": "group", "art": [)";
+    close += "]}";
+  }
+  return WithLayers(R"([{"art": [)" + open + R"({"type": "path", "id": "deep", "segments": []})" +
+                    close + "]}]");
+}
+
+TEST(DocumentFile, NestingIsLimitedBeforeItExhaustsTheStack) {
+  const auto deepest = ReadDocument(Nested(json_limits::kMaxNesting));
+  ASSERT_NE(deepest->FindArt("deep"), nullptr);
+  EXPECT_EQ(FirstDifference(*deepest, *RoundTrip(*deepest)), "");
+
+  const std::string refusal = ReadingError(Nested(json_limits::kMaxNesting + 1));
+  std::string where = "layers[0]";
+  for (int level = 1; level <= json_limits::kMaxNesting; ++level) where += ".art[0]";
+  EXPECT_EQ(refusal, where + ".art: layers and groups nested more than 256 deep");
+  // Such a file used to overflow the stack.
+  EXPECT_NE(ReadingError(Nested(100000)).find("nested more than 256 deep"), std::string::npos);
 }
 
 TEST(DocumentFile, FiftyThousandPathsLoadAndSave) {
