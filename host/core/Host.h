@@ -115,6 +115,8 @@ class Host {
   std::string PluginFilePath() const { return module_ ? module_->FilePath() : std::string(); }
   void* Globals() const { return globals_; }
   bool Loaded() const { return entry_ != nullptr; }
+  // Started, and its code unloaded since: it has not been told to shut down.
+  bool Unloaded() const { return module_ != nullptr && entry_ == nullptr; }
 
   // Locks taken through the SP Access Suite.
   SPAccessRef AddLock();

@@ -100,6 +100,9 @@ int Session::Run(const std::string& script) {
   while (std::getline(lines, line)) RunLine(line);
   host_.alerts().CheckAllAnswered();
   host_.faults().CheckAllFired();
+  // A plug-in whose code was unloaded is loaded again to be told to shut down, as at any quit;
+  // otherwise what it made at start-up would never be freed.
+  if (host_.Unloaded()) host_.Reload();
   if (host_.Loaded()) {
     host_.transcript().Line("end of session: the host quits");
     host_.Shutdown();

@@ -45,6 +45,15 @@ TEST_F(SessionTest, MissingSuiteFailsStartupAndLaterMessagesAnswerZero) {
   EXPECT_FALSE(Has("send \"AI Notifier\" \"AI Notify\" \"AI Application Started Notifier\" -> 0"));
 }
 
+TEST_F(SessionTest, APlugInUnloadedAtTheEndIsLoadedAgainToShutDown) {
+  // Its object used to be left alive, and leaked.
+  EXPECT_EQ(Run("answer ok ok\nstart\nunload\n"), 0) << Text();
+  const long reloaded = Find("send \"SP Access\" \"Reload\" -> 0");
+  ASSERT_GE(reloaded, 0) << Text();
+  EXPECT_GE(Find("send \"SP Interface\" \"Shutdown\" -> 0", reloaded), 0) << Text();
+  EXPECT_EQ(host_.Globals(), nullptr);
+}
+
 TEST_F(SessionTest, UnloadReleasesSuitesAndReloadAnswersAgain) {
   const int violations =
       Run("answer ok ok\n"
