@@ -1,6 +1,7 @@
 // Runs seeded random sessions: random_sessions [--first SEED] [--count N] [--out DIR], or one
-// session with its script and transcript printed: random_sessions --seed SEED. A failing session
-// is written to DIR/SEED/ as the document and a script that replays it with the real plug-in.
+// session with its script and transcript printed and written: random_sessions --seed SEED. A
+// failing session is written to DIR/SEED/ as the document and a script that replays it with the
+// real plug-in.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -48,7 +49,7 @@ void WriteFile(const std::filesystem::path& file, const std::string& text) {
 }
 
 // The document, the replay script and the native transcript, in DIR/SEED/.
-void WriteFailure(const Options& options, std::uint64_t seed,
+void WriteSession(const Options& options, std::uint64_t seed,
                   random_sessions::RandomSession& session) {
   const std::filesystem::path folder = options.out / std::to_string(seed);
   std::filesystem::create_directories(folder);
@@ -88,10 +89,11 @@ bool RunOne(const Options& options, std::uint64_t seed) {
   if (options.verbose) {
     std::printf("%s\n%s", random_sessions::SessionScript("document.json", session.Steps()).c_str(),
                 session.Transcript().c_str());
+    WriteSession(options, seed, session);  // to replay it under the real host
   }
   if (problem.empty()) return true;
   std::printf("seed %llu failed: %s\n", static_cast<unsigned long long>(seed), problem.c_str());
-  WriteFailure(options, seed, session);
+  WriteSession(options, seed, session);
   return false;
 }
 
