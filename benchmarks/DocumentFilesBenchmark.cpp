@@ -2,7 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include "benchmarks/MapGenerator.h"
+#include "host/core/GeoJsonImport.h"
 #include "host/document/DocumentJson.h"
+#include "host/document/JsonFields.h"
 
 namespace {
 
@@ -20,8 +22,42 @@ void BM_ReadDocument(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The real road network: importing it, and saving and reading the map it makes.
+void BM_ImportRealRoads(benchmark::State& state) {
+  const std::string missing = bench::MissingRealRoadData();
+  if (!missing.empty()) return state.SkipWithError(missing.c_str());
+  using host::json_fields::ReadFileText;
+  const std::string geojson = ReadFileText(bench::RealRoadDataFile());
+  const host::RoadStyle style = host::ReadRoadStyle(ReadFileText(bench::RealRoadStyleFile()));
+  state.counters["bytes"] = static_cast<double>(geojson.size());
+  for (auto _ : state) {
+    host::Document document;
+    benchmark::DoNotOptimize(host::ImportGeoJson(document, geojson, style));
+  }
+}
+
+void BM_WriteRealRoads(benchmark::State& state) {
+  std::string whyNot;
+  const auto document = bench::LoadRealRoadMap(&whyNot);
+  if (!document) return state.SkipWithError(whyNot.c_str());
+  state.counters["paths"] = static_cast<double>(document->ArtCount());
+  for (auto _ : state) benchmark::DoNotOptimize(host::WriteDocument(*document));
+}
+
+void BM_ReadRealRoads(benchmark::State& state) {
+  std::string whyNot;
+  const auto document = bench::LoadRealRoadMap(&whyNot);
+  if (!document) return state.SkipWithError(whyNot.c_str());
+  const std::string json = host::WriteDocument(*document);
+  state.counters["bytes"] = static_cast<double>(json.size());
+  for (auto _ : state) benchmark::DoNotOptimize(host::ReadDocument(json));
+}
+
 }  // namespace
 
+BENCHMARK(BM_ImportRealRoads)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteRealRoads)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRealRoads)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteDocument)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadDocument)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "host/core/GeoJsonImport.h"
 #include "host/document/Colors.h"
+#include "host/document/JsonFields.h"
 
 namespace bench {
 
@@ -35,6 +37,30 @@ std::unique_ptr<host::Document> GenerateMap(int paths, int layerCount) {
       path.appearance().paint.push_back(stroke);
     }
   }
+  return document;
+}
+
+std::filesystem::path RealRoadDataFile() {
+  return LANEWORKS_SOURCE_DIR "/build/road-data/gothenburg-roads.geojson";
+}
+
+std::filesystem::path RealRoadStyleFile() {
+  return LANEWORKS_SOURCE_DIR "/examples/osm-roads-style.json";
+}
+
+std::string MissingRealRoadData() {
+  if (std::filesystem::exists(RealRoadDataFile())) return {};
+  return "no real road data in " + RealRoadDataFile().string() +
+         ": run scripts/fetch-road-data.sh first";
+}
+
+std::unique_ptr<host::Document> LoadRealRoadMap(std::string* whyNot) {
+  *whyNot = MissingRealRoadData();
+  if (!whyNot->empty()) return nullptr;
+  using host::json_fields::ReadFileText;
+  auto document = std::make_unique<host::Document>();
+  host::ImportGeoJson(*document, ReadFileText(RealRoadDataFile()),
+                      host::ReadRoadStyle(ReadFileText(RealRoadStyleFile())));
   return document;
 }
 

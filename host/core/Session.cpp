@@ -45,6 +45,7 @@ Session::Session(Host& host, ModuleFactory moduleFactory, std::string pluginPath
   AddFaultCommands(*this);
   AddToolCommands(*this);
   AddThemeCommands(*this);
+  AddImportCommands(*this);
 }
 
 void Session::SetFolders(std::filesystem::path scripts, std::filesystem::path output) {

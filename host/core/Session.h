@@ -68,6 +68,7 @@ void AddMenuCommands(Session& session);
 void AddFaultCommands(Session& session);
 void AddToolCommands(Session& session);
 void AddThemeCommands(Session& session);
+void AddImportCommands(Session& session);
 
 // Splits a line into words; answers false when a quote is not closed.
 bool SplitWords(const std::string& line, Words* words);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "host/document/DocumentJson.h"
@@ -31,6 +33,26 @@ std::string Where::Text() const {
 void Fail(const Where& where, const std::string& what) {
   const std::string place = where.Text();
   throw DocumentFileError((place.empty() ? "document" : place) + ": " + what);
+}
+
+Json ParseJson(std::string_view text) {
+  try {
+    return Json::parse(text);
+  } catch (const Json::exception& error) {
+    // Drop the library's "[json.exception.parse_error.101] " prefix.
+    const std::string what = error.what();
+    const std::size_t prefix = what.find("] ");
+    throw DocumentFileError("malformed JSON: " +
+                            (prefix == std::string::npos ? what : what.substr(prefix + 2)));
+  }
+}
+
+std::string ReadFileText(const std::filesystem::path& file) {
+  std::ifstream stream(file, std::ios::binary);
+  std::string text;
+  if (stream) text.assign(std::istreambuf_iterator<char>(stream), {});
+  if (!stream.is_open() || stream.bad()) throw DocumentFileError("cannot read " + file.string());
+  return text;
 }
 
 double ReadNumber(const Json& value, const Where& where, double min, double max) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
@@ -33,6 +34,11 @@ class Where {
 };
 
 [[noreturn]] void Fail(const Where& where, const std::string& what);
+
+// Malformed JSON throws DocumentFileError("malformed JSON: parse error at line 3, column 5: …").
+Json ParseJson(std::string_view text);
+// The bytes of a file; throws DocumentFileError when it cannot be read.
+std::string ReadFileText(const std::filesystem::path& file);
 
 double ReadNumber(const Json& value, const Where& where, double min, double max);
 std::string ReadString(const Json& value, const Where& where);
