@@ -7,6 +7,7 @@
 #include "engine/Alerts.h"
 #include "engine/ArtSet.h"
 #include "engine/EngineTexts.h"
+#include "engine/GeometryIndex.h"
 #include "engine/OverlapDetection.h"
 #include "engine/OverlapOperations.h"
 #include "engine/OverlapSettingStore.h"
@@ -42,7 +43,7 @@ AIErr AcquireSetting(OverlapSettingStore& store, bool takeAllSelected) {
   return kNoErr;
 }
 
-AIErr AcquireBatch(OverlapSettingStore& store) {
+AIErr AcquireBatch(OverlapSettingStore& store, StackSearch search) {
   ArtSet selection;
   if (AIErr error = selection.FillFromSelection(); error != kNoErr) return error;
   if (selection.Count() == 0) return kNoErr;
@@ -56,10 +57,11 @@ AIErr AcquireBatch(OverlapSettingStore& store) {
 
   // A candidate found in an earlier candidate's stack gives no setting of its own.
   std::unordered_set<AIArtHandle> done;
+  GeometryIndex stacks(search);
   for (AIArtHandle candidate : candidates) {
     if (done.count(candidate) != 0) continue;
     ArtList stack;
-    if (CollectOverlapsQuietly(candidate, stack) != kNoErr) continue;
+    if (stacks.Collect(candidate, stack, false) != kNoErr) continue;
     if (stack.empty()) continue;
     if (store.ProcessSinglePath() == 0 && stack.size() < 2) continue;
     done.insert(stack.begin(), stack.end());

@@ -6,7 +6,7 @@
 #include "engine/ArtAccess.h"
 #include "engine/ArtSet.h"
 #include "engine/EngineTexts.h"
-#include "engine/OverlapDetection.h"
+#include "engine/GeometryIndex.h"
 #include "engine/OverlapOperations.h"
 #include "engine/OverlapSettingStore.h"
 #include "frame/SuiteTables.h"
@@ -107,8 +107,7 @@ AIErr MakeCopies(const OverlapSetting& setting, AIArtHandle path, ArtList& copie
 
 // Replaces one path by its copies. When the host fails part-way, the copies made so far go
 // again and the path stays: half a stack would pass for a finished one.
-AIErr ReplaceByCopies(const OverlapSetting& setting, AIArtHandle path) {
-  ArtList copies;
+AIErr ReplaceByCopies(const OverlapSetting& setting, AIArtHandle path, ArtList& copies) {
   AIErr error = kNoErr;
   try {
     error = MakeCopies(setting, path, copies);
@@ -125,7 +124,7 @@ AIErr ReplaceByCopies(const OverlapSetting& setting, AIArtHandle path) {
 
 }  // namespace
 
-AIErr CreateOverlapLines(const OverlapSettingStore& store) {
+AIErr CreateOverlapLines(const OverlapSettingStore& store, StackSearch search) {
   const OverlapSetting* setting = store.Current();
   // Without a setting there is nothing to create; disposing of the paths would only lose them.
   if (setting == nullptr || setting->Count() == 0) return kNoErr;
@@ -140,6 +139,9 @@ AIErr CreateOverlapLines(const OverlapSettingStore& store) {
   }
   if (SwatchesPresent(*setting) == Check::kStopped) return kNoErr;
 
+  // The paths replaced so far and their copies are in the document when the next path's stack
+  // is looked for; the index follows them.
+  GeometryIndex stacks(search);
   for (std::int64_t i = 0; i < static_cast<std::int64_t>(selection.Count()); ++i) {
     AIArtHandle path = nullptr;
     if (AIErr error = selection.Get(i, &path); error != kNoErr) return error;
@@ -151,10 +153,12 @@ AIErr CreateOverlapLines(const OverlapSettingStore& store) {
     AILayerHandle layer = nullptr;
     if (AIErr error = sAIArt->GetLayerOfArt(path, &layer); error != kNoErr) return error;
     if (AIErr error = sAILayer->DeselectArtOnLayer(layer); error != kNoErr) return error;
-    ArtList stack;
-    if (AIErr error = CollectOverlaps(path, stack, true); error != kNoErr) return error;
-    if (stack.size() > 1 && !AskYesNo(kOverlapExistsQuestion)) return kNoErr;
-    if (AIErr error = ReplaceByCopies(*setting, path); error != kNoErr) return error;
+    std::size_t stacked = 0;
+    if (AIErr error = stacks.Count(path, true, stacked); error != kNoErr) return error;
+    if (stacked > 1 && !AskYesNo(kOverlapExistsQuestion)) return kNoErr;
+    ArtList copies;
+    if (AIErr error = ReplaceByCopies(*setting, path, copies); error != kNoErr) return error;
+    stacks.Replaced(path, copies);
   }
   return kNoErr;
 }

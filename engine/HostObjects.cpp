@@ -2,9 +2,19 @@
 
 #include "frame/SuiteTables.h"
 
+namespace {
+std::uint64_t leftBehind = 0;
+}  // namespace
+
+std::uint64_t TemporaryArtLeftBehind() {
+  return leftBehind;
+}
+
 TemporaryArt::~TemporaryArt() {
-  // Front-most first, the reverse of making; a failure leaves nothing else to do.
-  for (auto art = art_.rbegin(); art != art_.rend(); ++art) sAIArt->DisposeArt(*art);
+  // Front-most first, the reverse of making; a failure leaves nothing else to do but count it.
+  for (auto art = art_.rbegin(); art != art_.rend(); ++art) {
+    if (sAIArt->DisposeArt(*art) != kNoErr) ++leftBehind;
+  }
 }
 
 ListedArtSet::~ListedArtSet() {

@@ -23,6 +23,10 @@ class TemporaryArt {
   std::vector<AIArtHandle> art_;
 };
 
+// How many objects of temporary art the host refused to dispose of since the module was loaded:
+// each stayed in the document.
+std::uint64_t TemporaryArtLeftBehind();
+
 // A host art set holding given art, in the given order.
 class ListedArtSet {
  public:

@@ -9,14 +9,13 @@
 #include "frame/SuiteTables.h"
 #include "hostapi/IAIUnicodeString.h"
 
-namespace {
-
-// Offers to unlock and show a copy the user cannot change as it is.
 AIErr OfferUnlock(AIArtHandle copy) {
   if (IsArtVisibleAndEditable(copy) || !AskYesNo(kUnlockOverlapQuestion)) return kNoErr;
   if (!UnlockAndShowArt(copy)) return ShowErrorAlert(kUnlockFailedError);
   return kNoErr;
 }
+
+namespace {
 
 AIErr Walk(AIArtHandle path, ArtList& overlaps, bool ask) {
   std::int32_t layerCount = 0;

@@ -4,6 +4,10 @@
 
 #include "engine/ArtSet.h"
 
+// Asks whether to unlock and show copy when the user cannot change it as it is, and does so on
+// Yes; an unlock that fails gets an error alert, whose host error is returned.
+AIErr OfferUnlock(AIArtHandle copy);
+
 // Fills overlaps with every path equal to path (path itself included when it lies in a layer),
 // walking the layers from the bottom of the list up and each layer's art from its back-most
 // member. With ask, each copy that is locked or hidden gets the question whether to unlock and

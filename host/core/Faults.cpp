@@ -12,6 +12,11 @@ void Faults::ArmCall(long nth, ASErr code) {
   armed_.push_back({std::string(), std::max(nth, 1L), code});
 }
 
+void Faults::ArmEvery(std::string function, ASErr code, long period) {
+  period = std::max(period, 1L);
+  armed_.push_back({std::move(function), period, code, period});
+}
+
 ASErr Faults::Take(const char* function) {
   ++calls_;
   if (recording_) recorded_.emplace_back(function);
@@ -23,7 +28,12 @@ ASErr Faults::Take(const char* function) {
       continue;
     }
     if (fired == kNoErr) fired = armed->code;
-    armed = armed_.erase(armed);
+    if (armed->period > 0) {
+      armed->callsLeft = armed->period;
+      ++armed;
+    } else {
+      armed = armed_.erase(armed);
+    }
   }
   if (fired != kNoErr)
     transcript_.Line(std::string("fault: ") + function + " -> " + FormatCode(fired));
@@ -32,6 +42,7 @@ ASErr Faults::Take(const char* function) {
 
 void Faults::CheckAllFired() {
   for (const Armed& armed : armed_) {
+    if (armed.period > 0) continue;
     const std::string what = armed.function.empty() ? "any suite function" : armed.function;
     transcript_.Violation("the script made call " + std::to_string(armed.callsLeft) +
                           " from now of " + what + " fail, but it never came");

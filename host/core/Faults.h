@@ -20,6 +20,12 @@ class Faults {
   void Arm(std::string function, int nth, ASErr code);
   // The nth call from now of any suite function answers code.
   void ArmCall(long nth, ASErr code);
+  // Every call (with period n: every nth call) of function from now on answers code, until
+  // CheckAllFired, which does not report it whether it fired or not: a host that keeps refusing
+  // one thing.
+  void ArmEvery(std::string function, ASErr code, long period = 1);
+  // Forgets every armed failure without reporting any.
+  void Disarm() { armed_.clear(); }
   // Counts the call; the code armed for it (written to the transcript), or 0.
   ASErr Take(const char* function);
   // Reports every armed failure that never fired (the test did not reach the call it meant)
@@ -39,6 +45,7 @@ class Faults {
     std::string function;  // empty: any function
     long callsLeft;
     ASErr code;
+    long period = 0;  // 0: once, at callsLeft; else every period-th call
   };
   Transcript& transcript_;
   std::vector<Armed> armed_;

@@ -162,14 +162,14 @@ struct LayerNode {
 
 class Builder {
  public:
-  explicit Builder(RandomSource& random) : random_(random) {}
+  Builder(RandomSource& random, int mostRoads) : random_(random), mostRoads_(mostRoads) {}
 
   GeneratedDocument Build() {
     GeneratedDocument document;
     const std::string swatches = MakeSwatches(document.swatchIds);
     MakeLayers();
     for (int i = 0; i < 5; ++i) styles_.push_back(Style(random_, swatchIds_));
-    const int roads = random_.Between(2, 6);
+    const int roads = random_.Between(2, mostRoads_);
     for (int road = 0; road < roads; ++road) MakeRoad(road);
     const int plain = random_.Between(0, 3);
     for (int i = 0; i < plain; ++i) {
@@ -280,6 +280,7 @@ class Builder {
   }
 
   RandomSource& random_;
+  int mostRoads_;
   SwatchIds swatchIds_;
   std::vector<std::string> styles_;
   std::vector<LayerNode> layers_;
@@ -288,8 +289,8 @@ class Builder {
 
 }  // namespace
 
-GeneratedDocument GenerateDocument(RandomSource& random) {
-  return Builder(random).Build();
+GeneratedDocument GenerateDocument(RandomSource& random, int mostRoads) {
+  return Builder(random, mostRoads).Build();
 }
 
 }  // namespace random_sessions

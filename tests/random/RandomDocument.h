@@ -16,6 +16,7 @@ struct GeneratedDocument {
   std::vector<std::string> swatchIds;  // every swatch, for delete-swatch
 };
 
-GeneratedDocument GenerateDocument(RandomSource& random);
+// Two to mostRoads roads.
+GeneratedDocument GenerateDocument(RandomSource& random, int mostRoads = 6);
 
 }  // namespace random_sessions

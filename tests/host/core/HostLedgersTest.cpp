@@ -123,6 +123,31 @@ TEST(Faults, EachArmedFailureFiresOnceAtItsCallAndOnlyForItsFunction) {
   EXPECT_EQ(faults.Take("DisposeArt"), kNoErr);
 }
 
+TEST(Faults, AFailureArmedForEveryCallFiresUntilClearedAndIsNeverReported) {
+  host::Transcript transcript;
+  host::Faults faults(transcript);
+  faults.ArmEvery("GetPathSegments", FourCharCode("EVER"));
+  faults.ArmEvery("DisposeArt", FourCharCode("NEVR"));
+  faults.Arm("GetPathSegments", 2, FourCharCode("ONCE"));
+
+  EXPECT_EQ(faults.Take("GetPathSegments"), FourCharCode("EVER"));
+  EXPECT_EQ(faults.Take("GetArtType"), kNoErr);
+  EXPECT_EQ(faults.Take("GetPathSegments"), FourCharCode("EVER"));  // first armed, first code
+  EXPECT_EQ(faults.Take("GetPathSegments"), FourCharCode("EVER"));
+
+  faults.CheckAllFired();  // DisposeArt never came: no claim was made that it would
+  EXPECT_EQ(transcript.ViolationCount(), 0);
+  EXPECT_EQ(faults.Take("GetPathSegments"), kNoErr);
+
+  // With a period, every third call fails.
+  faults.ArmEvery("GetPathClosed", FourCharCode("EVER"), 3);
+  std::string pattern;
+  for (int i = 0; i < 7; ++i) pattern += faults.Take("GetPathClosed") == kNoErr ? '-' : 'F';
+  EXPECT_EQ(pattern, "--F--F-");
+  faults.CheckAllFired();
+  EXPECT_EQ(transcript.ViolationCount(), 0);
+}
+
 TEST(Faults, ScriptsArmFailuresByCallNumberAndCode) {
   host::Host host;
   host::Session session(host, nullptr, "");
