@@ -65,3 +65,130 @@ std::unique_ptr<host::Document> LoadRealRoadMap(std::string* whyNot) {
 }
 
 }  // namespace bench
+
+namespace bench {
+namespace {
+
+class CityBuilder {
+ public:
+  explicit CityBuilder(host::Document& document) : document_(document) {}
+
+  host::Layer& Layer(const std::string& title) {
+    return document_.NewLayer(nullptr, kPlaceBelow, title);
+  }
+
+  // A polyline of 2 to 12 anchors near a random place; curved ones have handles.
+  host::PathGeometry Polyline() {
+    host::PathGeometry geometry;
+    AIRealPoint at{place_(random_), place_(random_)};
+    const bool curved = percent_(random_) < 30;
+    for (int k = anchors_(random_); k > 0; --k) {
+      host::Segment segment = host::CornerAt(at);
+      if (curved) {
+        const AIReal dh = step_(random_) / 4, dv = step_(random_) / 4;
+        segment.in = {at.h - dh, at.v - dv};
+        segment.out = {at.h + dh, at.v + dv};
+        segment.corner = false;
+      }
+      geometry.segments.push_back(segment);
+      at = {at.h + step_(random_), at.v + step_(random_)};
+    }
+    return geometry;
+  }
+
+  host::PathGeometry Building() {
+    const AIReal h = place_(random_), v = place_(random_);
+    const AIReal width = 10 + percent_(random_), depth = 10 + percent_(random_) / 2;
+    host::PathGeometry geometry;
+    for (AIRealPoint corner : {AIRealPoint{h, v}, AIRealPoint{h + width, v},
+                               AIRealPoint{h + width, v + depth}, AIRealPoint{h, v + depth}}) {
+      geometry.segments.push_back(host::CornerAt(corner));
+    }
+    geometry.closed = true;
+    return geometry;
+  }
+
+  host::Art& Path(host::Art& container, const host::PathGeometry& geometry, AIReal gray,
+                  AIReal width, bool dashed = false) {
+    host::Art& path = document_.NewArt(kPathArt, kPlaceInsideOnTop, container);
+    path.path() = geometry;
+    AIStrokeStyle stroke = host::DefaultStroke();
+    stroke.color = host::GrayColor(gray);
+    stroke.width = width;
+    if (dashed) {
+      stroke.dash.length = 2;
+      stroke.dash.array[0] = 6;
+      stroke.dash.array[1] = 3;
+    }
+    path.appearance().paint.push_back(stroke);
+    return path;
+  }
+
+  int Percent() { return percent_(random_); }
+
+ private:
+  host::Document& document_;
+  std::mt19937 random_{20261207};
+  std::uniform_real_distribution<AIReal> place_{0, 20000};
+  std::uniform_real_distribution<AIReal> step_{-150, 150};
+  std::uniform_int_distribution<int> anchors_{2, 12};
+  std::uniform_int_distribution<int> percent_{0, 99};
+};
+
+}  // namespace
+
+CityMap GenerateCityMap(int paths, int drafts) {
+  CityMap map;
+  map.document = std::make_unique<host::Document>();
+  host::Document& document = *map.document;
+  CityBuilder city(document);
+  host::Layer& draftLayer = city.Layer("下書き");
+  host::Layer& buildings = city.Layer("建物");
+  constexpr int kClasses = 4;
+  std::vector<host::Layer*> fills, casings;
+  for (int c = 0; c < kClasses; ++c) {
+    fills.push_back(&city.Layer("道路_中 " + std::to_string(c)));
+    casings.push_back(&city.Layer("道路_縁 " + std::to_string(c)));
+  }
+  host::Layer& rivers = city.Layer("河川");
+  host::Layer& canals = document.NewLayer(&rivers, kPlaceInsideOnBottom, "運河");
+
+  for (int i = 0; i < drafts; ++i) {
+    map.drafts.push_back(&city.Path(draftLayer.group(), city.Polyline(), 0.5, 1));
+  }
+  int made = drafts;
+  for (int road = 0; made < paths; ++road) {
+    const int roll = city.Percent();
+    if (roll < 22) {
+      city.Path(buildings.group(), city.Building(), 0.7, 0.5);
+      ++made;
+      continue;
+    }
+    if (roll < 26) {
+      host::Layer& layer = roll < 24 ? rivers : canals;
+      host::PathGeometry river = city.Polyline();
+      city.Path(layer.group(), river, 0.3, 3);
+      ++made;
+      continue;
+    }
+    const int roadClass = road % kClasses;
+    const host::PathGeometry geometry = city.Polyline();
+    const AIReal width = 8 - 1.5 * roadClass;
+    std::vector<host::Art*> stack;
+    stack.push_back(&city.Path(casings[roadClass]->group(), geometry, 0, width + 2));
+    host::Art* fillContainer = &fills[roadClass]->group();
+    if (city.Percent() < 5) {
+      fillContainer = &document.NewArt(kGroupArt, kPlaceInsideOnTop, *fillContainer);
+    }
+    stack.push_back(&city.Path(*fillContainer, geometry, 1, width));
+    if (roadClass == 0 && city.Percent() < 30) {
+      stack.push_back(&city.Path(*fillContainer, geometry, 0.2, 0.5, true));
+    }
+    made += static_cast<int>(stack.size());
+    map.stacks.push_back(std::move(stack));
+  }
+  document.SetCurrentLayer(draftLayer);
+  return map;
+}
+
+}  // namespace bench

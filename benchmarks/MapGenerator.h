@@ -1,11 +1,13 @@
 // Maps at realistic sizes: generated ones, roads drawn as overlap lines (a casing and a fill with
-// one geometry) spread over a number of layer pairs, and a real road network imported from
-// OpenStreetMap data.
+// one geometry) spread over a number of layer pairs; generated cities with roads of several
+// classes, buildings, rivers and new roads drawn as plain lines; and a real road network imported
+// from OpenStreetMap data.
 #pragma once
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/document/Document.h"
 
@@ -25,5 +27,18 @@ std::string MissingRealRoadData();
 // The extract imported with the sample style. Null, with *whyNot saying what to run, when the
 // data was not fetched.
 std::unique_ptr<host::Document> LoadRealRoadMap(std::string* whyNot);
+
+struct CityMap {
+  std::unique_ptr<host::Document> document;
+  std::vector<std::vector<host::Art*>> stacks;  // every road's copies
+  std::vector<host::Art*> drafts;               // the new roads, plain lines
+};
+
+// A city of about paths paths, drafts of them new roads in the top layer "下書き"; deterministic.
+// Below it: buildings (closed, single), four classes of road, each a layer of fills above a layer
+// of casings (main roads also have a dashed centre line above their fill, some fills are in a
+// group), and a layer of rivers (curved, single) with a sublayer of canals. Roads are short
+// polylines near their own place, some curved.
+CityMap GenerateCityMap(int paths, int drafts);
 
 }  // namespace bench

@@ -1,5 +1,6 @@
-// The overlap walk and setting equality on generated maps, each beside a plain loop over the
-// same document that only compares segment counts (or entry counts), through the same suites.
+// The engine's stack searches and setting equality on generated maps, each beside a plain pass
+// over the same document through the same suites: batch acquisition and creation over a thousand
+// and more selected paths must stay within a few times one pass that reads every path's segments.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -9,7 +10,9 @@
 #include "engine/ArtSet.h"
 #include "engine/LayerPathMap.h"
 #include "engine/OverlapDetection.h"
+#include "engine/OverlapOperations.h"
 #include "engine/OverlapSetting.h"
+#include "engine/OverlapSettingStore.h"
 #include "engine/SettingEquality.h"
 #include "frame/SuiteTables.h"
 #include "host/core/Host.h"
@@ -19,8 +22,12 @@
 namespace {
 
 constexpr int kLayers = 20;
+constexpr int kBatchStacks = 1500;  // every copy of these stacks selected for a batch
+constexpr int kCreatePaths = 1000;  // paths selected for creation
+constexpr std::int32_t kPreviewWidth = 120, kPreviewHeight = 24;  // the panel's
 
-// The host with the test plug-in started in-process, so that the engine reaches real suites.
+// The host with the test plug-in started in-process, so that the engine reaches real suites;
+// every question is answered Yes.
 class BenchHost {
  public:
   static BenchHost& Get() {
@@ -29,21 +36,51 @@ class BenchHost {
   }
   // Opens a generated map of paths paths, unless it is open already.
   void Open(int paths) {
-    if (paths == paths_) return;
-    host_.documents().Replace(bench::GenerateMap(paths, kLayers));
+    if (paths == paths_ && !city_) return;
+    city_.reset();
+    Replace(bench::GenerateMap(paths, kLayers));
     paths_ = paths;
   }
+  // Opens a generated city of paths paths with drafts new roads; again when fresh.
+  bench::CityMap& OpenCity(int paths, int drafts, bool fresh = false) {
+    if (fresh || !city_ || paths != paths_ || drafts != drafts_) {
+      city_ = std::make_unique<bench::CityMap>(bench::GenerateCityMap(paths, drafts));
+      Replace(std::move(city_->document));
+      paths_ = paths;
+      drafts_ = drafts;
+    }
+    return *city_;
+  }
+  host::Document& Doc() { return *host_.documents().current(); }
+  void Select(host::Art& art) { Doc().SetUserAttributes(art, kArtSelected, kArtSelected); }
   // A path of the middle of the map.
   AIArtHandle MiddlePath() {
     ArtSet set;
-    set.FillFromLayer(host_.documents().current()->NthLayer(kLayers / 2)->handle());
-    return set.Get(static_cast<std::int64_t>(set.Count() / 2));
+    AIArtHandle path = nullptr;
+    if (set.FillFromLayer(Doc().NthLayer(kLayers / 2)->handle()) != kNoErr ||
+        set.Get(static_cast<std::int64_t>(set.Count() / 2), &path) != kNoErr) {
+      return nullptr;
+    }
+    return path;
   }
 
  private:
   BenchHost() {
     session_.RunLine("answer ok ok");
     session_.RunLine("start");
+    host_.alerts().SetAnswerer([](host::Alerts::Kind kind, const std::string&) {
+      return kind == host::Alerts::Kind::kQuestion ? host::Alerts::Answer::kYes
+                                                   : host::Alerts::Answer::kOk;
+    });
+  }
+  ~BenchHost() {
+    ClearLayerPathMap();
+    host_.alerts().SetAnswerer(nullptr);
+    session_.RunLine("shutdown");
+  }
+  void Replace(std::unique_ptr<host::Document> document) {
+    host_.documents().Replace(std::move(document));
+    RebuildLayerPathMap();
   }
 
   host::Host host_;
@@ -51,7 +88,8 @@ class BenchHost {
       host_,
       [](const std::string&) { return std::make_unique<testing_support::InProcessModule>(); },
       "FrameTest.aip"};
-  int paths_ = 0;
+  int paths_ = 0, drafts_ = 0;
+  std::unique_ptr<bench::CityMap> city_;
 };
 
 void BM_CollectOverlaps(benchmark::State& state) {
@@ -80,16 +118,123 @@ void BM_SegmentCountLoop(benchmark::State& state) {
     for (std::int32_t i = layers - 1; i >= 0; --i) {
       AILayerHandle layer = nullptr;
       sAILayer->GetNthLayer(i, &layer);
-      members.FillFromLayer(layer);
+      if (members.FillFromLayer(layer) != kNoErr) continue;
       for (auto k = static_cast<std::int64_t>(members.Count()) - 1; k >= 0; --k) {
+        AIArtHandle member = nullptr;
         std::int16_t count = 0;
-        sAIPath->GetPathSegmentCount(members.Get(k), &count);
-        same += count == wanted;
+        if (members.Get(k, &member) == kNoErr &&
+            sAIPath->GetPathSegmentCount(member, &count) == kNoErr) {
+          same += count == wanted;
+        }
       }
     }
     benchmark::DoNotOptimize(same);
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The baseline of the operations below: one plain pass over the document in the walk's order,
+// reading every path's segments through the same suites.
+void BM_ReadEveryPath(benchmark::State& state) {
+  BenchHost::Get().OpenCity(static_cast<int>(state.range(0)), kCreatePaths);
+  std::vector<AIPathSegment> segments;
+  for (auto _ : state) {
+    std::int64_t anchors = 0;
+    std::int32_t layers = 0;
+    sAILayer->CountLayers(&layers);
+    ArtSet members;
+    for (std::int32_t i = layers - 1; i >= 0; --i) {
+      AILayerHandle layer = nullptr;
+      sAILayer->GetNthLayer(i, &layer);
+      if (members.FillFromLayer(layer) != kNoErr) continue;
+      for (auto k = static_cast<std::int64_t>(members.Count()) - 1; k >= 0; --k) {
+        AIArtHandle member = nullptr;
+        AIArtType type = kUnknownArt;
+        std::int16_t count = 0;
+        if (members.Get(k, &member) != kNoErr || sAIArt->GetArtType(member, &type) != kNoErr ||
+            type != kPathArt || sAIPath->GetPathSegmentCount(member, &count) != kNoErr) {
+          continue;
+        }
+        segments.resize(static_cast<std::size_t>(count));
+        if (count > 0 && sAIPath->GetPathSegments(member, 0, count, segments.data()) == kNoErr)
+          anchors += count;
+      }
+    }
+    benchmark::DoNotOptimize(anchors);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// Every copy of kBatchStacks roads spread over the city selected, as a district selection would
+// select them; one batch acquisition (with its previews) per iteration.
+void AcquireBatchOver(benchmark::State& state, StackSearch search) {
+  BenchHost& bench = BenchHost::Get();
+  bench::CityMap& city = bench.OpenCity(static_cast<int>(state.range(0)), kCreatePaths);
+  bench.Doc().DeselectAll();
+  const std::size_t every = city.stacks.size() / kBatchStacks;
+  std::int64_t selected = 0;
+  for (std::size_t i = 0; i < kBatchStacks; ++i) {
+    for (host::Art* copy : city.stacks[i * every]) bench.Select(*copy), ++selected;
+  }
+  OverlapSettingStore store(kPreviewWidth, kPreviewHeight);
+  for (auto _ : state) {
+    store.ClearBatchList();
+    if (AcquireBatch(store, search) != kNoErr) state.SkipWithError("the batch failed");
+  }
+  state.counters["selected"] = static_cast<double>(selected);
+  state.counters["settings"] = store.BatchCount();
+  if (store.BatchCount() == 0) state.SkipWithError("the batch found no stack");
+  bench.Doc().DeselectAll();
+}
+
+void BM_AcquireBatch(benchmark::State& state) {
+  AcquireBatchOver(state, StackSearch::kIndexed);
+}
+void BM_AcquireBatchWalkingPerPath(benchmark::State& state) {
+  AcquireBatchOver(state, StackSearch::kWalkPerPath);
+}
+
+// Creation from a road's setting (casing and fill) on kCreatePaths selected paths: the city's
+// new roads (drafts), or every copy of existing roads, each then asked about and replaced. Each
+// iteration starts from a fresh city; making it is not timed.
+void CreateOn(benchmark::State& state, bool drafts, StackSearch search) {
+  BenchHost& bench = BenchHost::Get();
+  OverlapSettingStore store(kPreviewWidth, kPreviewHeight);
+  std::int64_t selected = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    bench::CityMap& city = bench.OpenCity(static_cast<int>(state.range(0)), kCreatePaths, true);
+    auto setting = store.NewSetting();
+    const std::vector<host::Art*>& road = city.stacks.front();
+    if (setting->FillFromArtList({road[0]->handle(), road[1]->handle()}) != kNoErr)
+      state.SkipWithError("no setting");
+    store.MakeCurrent(std::move(setting));
+    selected = 0;
+    if (drafts) {
+      for (host::Art* draft : city.drafts) bench.Select(*draft), ++selected;
+    } else {
+      const std::size_t every = city.stacks.size() / (kCreatePaths / 2);
+      for (std::size_t i = 1; selected < kCreatePaths && i < city.stacks.size(); i += every) {
+        for (host::Art* copy : city.stacks[i]) bench.Select(*copy), ++selected;
+      }
+    }
+    state.ResumeTiming();
+    if (CreateOverlapLines(store, search) != kNoErr) state.SkipWithError("creation failed");
+  }
+  state.counters["selected"] = static_cast<double>(selected);
+}
+
+void BM_CreateOnNewRoads(benchmark::State& state) {
+  CreateOn(state, true, StackSearch::kIndexed);
+}
+void BM_CreateOnNewRoadsWalkingPerPath(benchmark::State& state) {
+  CreateOn(state, true, StackSearch::kWalkPerPath);
+}
+void BM_CreateOnExistingRoads(benchmark::State& state) {
+  CreateOn(state, false, StackSearch::kIndexed);
+}
+void BM_CreateOnExistingRoadsWalkingPerPath(benchmark::State& state) {
+  CreateOn(state, false, StackSearch::kWalkPerPath);
 }
 
 // One setting per road of the map (casing and fill), as a batch capture would make them.
@@ -98,11 +243,15 @@ std::vector<OverlapSetting> SettingsOfMap() {
   const host::Document& document = *host::Host::Current().documents().current();
   for (std::int32_t pair = 0; pair + 1 < kLayers; pair += 2) {
     ArtSet fills, casings;
-    fills.FillFromLayer(document.NthLayer(pair)->handle());
-    casings.FillFromLayer(document.NthLayer(pair + 1)->handle());
+    if (fills.FillFromLayer(document.NthLayer(pair)->handle()) != kNoErr ||
+        casings.FillFromLayer(document.NthLayer(pair + 1)->handle()) != kNoErr) {
+      continue;
+    }
     for (std::int64_t i = 0; i < static_cast<std::int64_t>(fills.Count()); ++i) {
-      OverlapSetting setting(120, 24);
-      for (AIArtHandle path : {casings.Get(i), fills.Get(i)}) {
+      OverlapSetting setting(kPreviewWidth, kPreviewHeight);
+      AIArtHandle casing = nullptr, fill = nullptr;
+      if (casings.Get(i, &casing) != kNoErr || fills.Get(i, &fill) != kNoErr) continue;
+      for (AIArtHandle path : {casing, fill}) {
         AILayerHandle layer = nullptr;
         sAIArt->GetLayerOfArt(path, &layer);
         StrokeLayerEntry entry{ai::UnicodeString(), AIPathStyle{}};
@@ -145,6 +294,28 @@ void BM_EntryCountLoop(benchmark::State& state) {
 
 BENCHMARK(BM_CollectOverlaps)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SegmentCountLoop)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadEveryPath)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AcquireBatch)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateOnNewRoads)
+    ->Arg(50000)
+    ->Arg(200000)
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateOnExistingRoads)
+    ->Arg(50000)
+    ->Arg(200000)
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+// The former way, one walk of the document per selected path: seconds at 50,000 paths.
+BENCHMARK(BM_AcquireBatchWalkingPerPath)->Arg(50000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateOnNewRoadsWalkingPerPath)
+    ->Arg(50000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CreateOnExistingRoadsWalkingPerPath)
+    ->Arg(50000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SettingsEqual)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EntryCountLoop)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
