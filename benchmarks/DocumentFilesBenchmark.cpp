@@ -58,6 +58,6 @@ void BM_ReadRealRoads(benchmark::State& state) {
 BENCHMARK(BM_ImportRealRoads)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteRealRoads)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadRealRoads)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WriteDocument)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadDocument)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteDocument)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadDocument)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

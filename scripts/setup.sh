@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine64 xvfb xauth
   googletest libgtest-dev libbenchmark-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libboost-dev
   python3 fonts-ipafont-gothic
   librsvg2-bin
 )

@@ -15,7 +15,7 @@ using json_fields::Where;
 
 GeoPoint ReadPosition(const Json& value, const Where& where) {
   // A third number, the altitude, is allowed and not used.
-  if (!value.is_array() || value.size() < 2 || value.size() > 3) {
+  if (!value.IsArray() || value.size() < 2 || value.size() > 3) {
     Fail(where, "expected a position [longitude, latitude]");
   }
   return GeoPoint{
@@ -80,18 +80,18 @@ bool ReadGeometry(const Json& value, const Where& where, std::vector<GeoLine>& l
 
 std::optional<std::string> ClassOf(ObjectReader& feature, const std::string& classProperty) {
   const Json* properties = feature.Find("properties");
-  if (properties == nullptr || properties->is_null()) return std::nullopt;
-  if (!properties->is_object()) Fail(feature.PathOf("properties"), "expected an object");
-  const auto value = properties->find(classProperty);
-  if (value == properties->end() || !value->is_string()) return std::nullopt;
-  return value->get<std::string>();
+  if (properties == nullptr || properties->IsNull()) return std::nullopt;
+  if (!properties->IsObject()) Fail(feature.PathOf("properties"), "expected an object");
+  const Json* value = properties->Find(classProperty);
+  if (value == nullptr || !value->IsString()) return std::nullopt;
+  return std::string(value->Text());
 }
 
 }  // namespace
 
 GeoJsonFeatures ReadGeoJsonFeatures(std::string_view json, const std::string& classProperty) {
-  const Json root = json_fields::ParseJson(json);
-  ObjectReader collection(root, Where());
+  const JsonTree tree(json);
+  ObjectReader collection(tree.root(), Where());
   if (collection.String("type") != "FeatureCollection") {
     Fail(collection.PathOf("type"), "expected \"FeatureCollection\"");
   }
@@ -103,7 +103,7 @@ GeoJsonFeatures ReadGeoJsonFeatures(std::string_view json, const std::string& cl
     if (feature.String("type") != "Feature") Fail(feature.PathOf("type"), "expected \"Feature\"");
     const Json& geometry = feature.Get("geometry");
     GeoFeature read;
-    if (geometry.is_null() || !ReadGeometry(geometry, feature.PathOf("geometry"), read.lines)) {
+    if (geometry.IsNull() || !ReadGeometry(geometry, feature.PathOf("geometry"), read.lines)) {
       ++result.otherFeatures;
       continue;
     }

@@ -121,8 +121,8 @@ const RoadStack* RoadStyle::StackFor(const std::optional<std::string>& classValu
 }
 
 RoadStyle ReadRoadStyle(std::string_view json) {
-  const Json value = json_fields::ParseJson(json);
-  ObjectReader root(value, Where());
+  const JsonTree tree(json);
+  ObjectReader root(tree.root(), Where());
   RoadStyle style;
   style.classProperty = root.String("property");
   style.scale = root.Number("scale", 1, 1e9, kDefaultMapScale);

@@ -1,5 +1,6 @@
 #include "host/core/Session.h"
 
+#include <chrono>
 #include <sstream>
 
 namespace host {
@@ -77,7 +78,8 @@ void Session::RunLine(const std::string& line) {
   const std::size_t first = line.find_first_not_of(" \t\r");
   if (first == std::string::npos || line[first] == '#') return;
   Transcript& transcript = host_.transcript();
-  transcript.Line("> " + line.substr(first, line.find_last_not_of(" \t\r") + 1 - first));
+  const std::string command = line.substr(first, line.find_last_not_of(" \t\r") + 1 - first);
+  transcript.Line("> " + command);
   if (!SplitWords(line, &words)) {
     transcript.Violation("script: a quote is not closed");
     return;
@@ -88,7 +90,13 @@ void Session::RunLine(const std::string& line) {
     return;
   }
   const Words arguments(words.begin() + 1, words.end());
+  const auto started = std::chrono::steady_clock::now();
   const std::string problem = found->second.run(arguments);
+  if (timings_ != nullptr) {
+    const std::chrono::duration<double, std::milli> elapsed =
+        std::chrono::steady_clock::now() - started;
+    std::fprintf(timings_, "timing: %.0f ms  %s\n", elapsed.count(), command.c_str());
+  }
   if (!problem.empty()) {
     transcript.Violation("script: " + problem + " (usage: " + words[0] + " " + found->second.usage +
                          ")");

@@ -3,6 +3,7 @@
 // double quotes make one word of a text with blanks (\" and \\ inside).
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -33,6 +34,9 @@ class Session {
   int Run(const std::string& script);
   // Runs a single line.
   void RunLine(const std::string& line);
+  // Writes each command's elapsed time to stream (null: not), as "timing: 12 ms  open
+  // "map.json"": beside the transcript, never into it, as times differ from run to run.
+  void ReportTimings(std::FILE* stream) { timings_ = stream; }
 
   Host& host() { return host_; }
 
@@ -56,6 +60,7 @@ class Session {
   std::map<std::string, Entry> commands_;
   std::filesystem::path scripts_{"."};
   std::filesystem::path output_{"."};
+  std::FILE* timings_ = nullptr;
 };
 
 // A UTF-8 file name as a path (on Windows the narrow form would be read in the ANSI code page).

@@ -89,6 +89,8 @@ class Document {
   void SetSegmentSelected(Art& path, std::int32_t index, bool selected);
   void DeselectAll();
   void DeselectArtOnLayer(Layer& layer);
+  // Whether any art in the layer or its sublayers is selected; stops at the first.
+  bool LayerHasSelectedArt(const Layer& layer) const;
 
   // ---- Art sets, front to back
   std::vector<Art*> SelectedArt() const;  // selected art, layer groups excluded

@@ -37,7 +37,7 @@ AIRealMatrix ReadMatrix(ObjectReader& object, std::string_view key) {
   const Json* member = object.Find(key);
   if (!member) return IdentityMatrix();
   const Where where = object.PathOf(key);
-  if (!member->is_array() || member->size() != 6) {
+  if (!member->IsArray() || member->size() != 6) {
     Fail(where, "expected a matrix [a, b, c, d, tx, ty]");
   }
   double values[6];
@@ -91,15 +91,15 @@ class Reader {
   // reading accepts are left alone, as reading refuses them.
   void ReserveIds(const Json& list, int depth) {
     for (const Json& entry : list) {
-      if (!entry.is_object()) continue;
-      const auto id = entry.find("id");
-      const auto type = entry.find("type");
-      const bool layer = type == entry.end() || *type == json_names::kSublayerType;
-      if (id != entry.end() && id->is_string()) {
-        (layer ? reservedLayerIds_ : reservedArtIds_).insert(id->get<std::string>());
+      if (!entry.IsObject()) continue;
+      const Json* id = entry.Find("id");
+      const Json* type = entry.Find("type");
+      const bool layer = !type || (type->IsString() && type->Text() == json_names::kSublayerType);
+      if (id && id->IsString()) {
+        (layer ? reservedLayerIds_ : reservedArtIds_).insert(std::string(id->Text()));
       }
-      const auto members = entry.find("art");
-      if (members != entry.end() && members->is_array() && depth < kMaxNesting) {
+      const Json* members = entry.Find("art");
+      if (members && members->IsArray() && depth < kMaxNesting) {
         ReserveIds(*members, depth + 1);
       }
     }
@@ -334,7 +334,7 @@ class Reader {
   static AIRealRect ReadBounds(ObjectReader& entry) {
     const Where where = entry.PathOf("bounds");
     const Json& value = entry.Get("bounds");
-    if (!value.is_array() || value.size() != 4) Fail(where, "expected [left, top, right, bottom]");
+    if (!value.IsArray() || value.size() != 4) Fail(where, "expected [left, top, right, bottom]");
     double edges[4];
     for (std::size_t i = 0; i < 4; ++i) {
       edges[i] = ReadNumber(value[i], where.Element(i), -kMaxCoordinate, kMaxCoordinate);
@@ -426,19 +426,10 @@ class Reader {
 }  // namespace
 
 std::unique_ptr<Document> ReadDocument(std::string_view text) {
-  Json json;
-  try {
-    json = Json::parse(text);
-  } catch (const Json::exception& error) {
-    // Drop the library's "[json.exception.parse_error.101] " prefix.
-    std::string what = error.what();
-    const std::size_t prefix = what.find("] ");
-    throw DocumentFileError("malformed JSON: " +
-                            (prefix == std::string::npos ? what : what.substr(prefix + 2)));
-  }
+  const JsonTree json(text);
   auto document = std::make_unique<Document>();
   try {
-    Reader(*document).ReadRoot(json);
+    Reader(*document).ReadRoot(json.root());
   } catch (const DocumentError& error) {
     throw DocumentFileError(error.what());  // checks above leave no model refusal expected
   }

@@ -1,5 +1,7 @@
 // User attributes, selection, art sets, styles and swatches of a document.
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "host/document/Colors.h"
 #include "host/document/Document.h"
@@ -12,6 +14,14 @@ constexpr AIArtUserAttr kKnownAttributes = kArtSelected | kArtLocked | kArtHidde
 
 void SelectAnchors(Art& art, bool selected) {
   if (art.type() != kPathArt) return;
+  // Paths whose anchors are as wanted are not reached for change: deselecting all on a large
+  // map would otherwise log every path as changed, and every index of the geometry would look
+  // at each of them again.
+  const auto& segments = std::as_const(art).path().segments;
+  if (std::all_of(segments.begin(), segments.end(),
+                  [selected](const Segment& segment) { return segment.selected == selected; })) {
+    return;
+  }
   for (Segment& segment : art.path().segments) segment.selected = selected;
 }
 
@@ -95,6 +105,14 @@ void Document::DeselectAll() {
 
 void Document::DeselectArtOnLayer(Layer& layer) {
   SetUserAttributes(layer.group(), kArtSelected, 0);
+}
+
+bool Document::LayerHasSelectedArt(const Layer& layer) const {
+  const Art& top = layer.group();
+  for (const Art* art = top.firstChild(); art; art = NextInWalk(*art, top)) {
+    if (!art->layer_ && (art->attributes_ & kArtSelected) != 0) return true;
+  }
+  return false;
 }
 
 // ---- Art sets

@@ -12,7 +12,7 @@ namespace host::json_fields {
 namespace {
 
 std::string TypeName(const Json& value) {
-  return value.type_name();
+  return value.TypeName();
 }
 
 std::string Number(double value) {
@@ -35,18 +35,6 @@ void Fail(const Where& where, const std::string& what) {
   throw DocumentFileError((place.empty() ? "document" : place) + ": " + what);
 }
 
-Json ParseJson(std::string_view text) {
-  try {
-    return Json::parse(text);
-  } catch (const Json::exception& error) {
-    // Drop the library's "[json.exception.parse_error.101] " prefix.
-    const std::string what = error.what();
-    const std::size_t prefix = what.find("] ");
-    throw DocumentFileError("malformed JSON: " +
-                            (prefix == std::string::npos ? what : what.substr(prefix + 2)));
-  }
-}
-
 std::string ReadFileText(const std::filesystem::path& file) {
   std::ifstream stream(file, std::ios::binary);
   std::string text;
@@ -56,8 +44,8 @@ std::string ReadFileText(const std::filesystem::path& file) {
 }
 
 double ReadNumber(const Json& value, const Where& where, double min, double max) {
-  if (!value.is_number()) Fail(where, "expected a number, found " + TypeName(value));
-  const double number = value.get<double>();
+  if (!value.IsNumber()) Fail(where, "expected a number, found " + TypeName(value));
+  const double number = value.Number();
   if (!std::isfinite(number) || number < min || number > max) {
     Fail(where, Number(number) + " is out of range (" + Number(min) + " to " + Number(max) + ")");
   }
@@ -65,33 +53,33 @@ double ReadNumber(const Json& value, const Where& where, double min, double max)
 }
 
 std::string ReadString(const Json& value, const Where& where) {
-  if (!value.is_string()) Fail(where, "expected a string, found " + TypeName(value));
-  return value.get<std::string>();
+  if (!value.IsString()) Fail(where, "expected a string, found " + TypeName(value));
+  return std::string(value.Text());
 }
 
 const Json& ReadArray(const Json& value, const Where& where) {
-  if (!value.is_array()) Fail(where, "expected an array, found " + TypeName(value));
+  if (!value.IsArray()) Fail(where, "expected an array, found " + TypeName(value));
   return value;
 }
 
 AIRealPoint ReadPoint(const Json& value, const Where& where, double limit) {
-  if (!value.is_array() || value.size() != 2) Fail(where, "expected a point [h, v]");
+  if (!value.IsArray() || value.size() != 2) Fail(where, "expected a point [h, v]");
   return AIRealPoint{ReadNumber(value[0], where.Element(0), -limit, limit),
                      ReadNumber(value[1], where.Element(1), -limit, limit)};
 }
 
 ObjectReader::ObjectReader(const Json& value, const Where& where) : value_(value), where_(where) {
-  if (!value.is_object()) Fail(where_, "expected an object, found " + TypeName(value));
+  if (!value.IsObject()) Fail(where_, "expected an object, found " + TypeName(value));
 }
 
 const Json* ObjectReader::Find(std::string_view key) {
-  const auto found = value_.find(key);
-  if (found == value_.end()) return nullptr;
+  const Json* found = value_.Find(key);
+  if (!found) return nullptr;
   const auto end = read_.begin() + static_cast<std::ptrdiff_t>(readCount_);
   if (std::find(read_.begin(), end, key) == end && readCount_ < kMaxMembers) {
     read_[readCount_++] = key;
   }
-  return &*found;
+  return found;
 }
 
 const Json& ObjectReader::Get(std::string_view key) {
@@ -112,10 +100,10 @@ double ObjectReader::Number(std::string_view key, double min, double max, double
 bool ObjectReader::Bool(std::string_view key, bool fallback) {
   const Json* member = Find(key);
   if (!member) return fallback;
-  if (!member->is_boolean()) {
+  if (!member->IsBoolean()) {
     Fail(PathOf(key), "expected true or false, found " + TypeName(*member));
   }
-  return member->get<bool>();
+  return member->Boolean();
 }
 
 std::string ObjectReader::String(std::string_view key) {
@@ -134,9 +122,9 @@ AIRealPoint ObjectReader::Point(std::string_view key, double limit) {
 void ObjectReader::RejectUnknown() const {
   if (readCount_ == value_.size()) return;
   const auto end = read_.begin() + static_cast<std::ptrdiff_t>(readCount_);
-  for (const auto& [key, member] : value_.items()) {
-    if (std::find(read_.begin(), end, key) == end) {
-      Fail(PathOf(key), "unknown member");
+  for (const Json& member : value_) {
+    if (std::find(read_.begin(), end, member.key()) == end) {
+      Fail(PathOf(member.key()), "unknown member");
     }
   }
 }

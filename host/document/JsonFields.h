@@ -5,15 +5,15 @@
 
 #include <array>
 #include <filesystem>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 
+#include "host/document/JsonTree.h"
 #include "hostapi/SPTypes.h"
 
 namespace host::json_fields {
 
-using Json = nlohmann::json;
+using Json = JsonValue;
 
 // A place in the file, as a chain of members and elements that lives on the reader's stack. The
 // text is made only for a message, so reading a large file makes no strings for places.
@@ -35,8 +35,6 @@ class Where {
 
 [[noreturn]] void Fail(const Where& where, const std::string& what);
 
-// Malformed JSON throws DocumentFileError("malformed JSON: parse error at line 3, column 5: …").
-Json ParseJson(std::string_view text);
 // The bytes of a file; throws DocumentFileError when it cannot be read.
 std::string ReadFileText(const std::filesystem::path& file);
 

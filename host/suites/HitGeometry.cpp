@@ -65,25 +65,6 @@ void Curve(const Segment& from, const Segment& to, AIRealPoint (&c)[4]) {
   c[3] = to.p;
 }
 
-AIReal WidestStroke(const Art& art) {
-  AIReal widest = 0;
-  for (const PaintField& field : art.appearance().paint) {
-    if (const auto* stroke = std::get_if<AIStrokeStyle>(&field)) {
-      if (stroke->color.kind != kNoneColor) widest = std::max(widest, stroke->width);
-    }
-  }
-  return widest;
-}
-
-bool HasFill(const Art& art) {
-  for (const PaintField& field : art.appearance().paint) {
-    if (const auto* fill = std::get_if<AIFillStyle>(&field)) {
-      if (fill->color.kind != kNoneColor) return true;
-    }
-  }
-  return false;
-}
-
 bool HitPath(const Art& art, AIRealPoint point, AIReal tolerance, ArtHit* hit) {
   const PathGeometry& path = art.path();
   const auto& segments = path.segments;
@@ -101,7 +82,7 @@ bool HitPath(const Art& art, AIRealPoint point, AIReal tolerance, ArtHit* hit) {
   if (onAnchor) return true;
 
   // The nearest curve within the tolerance and half the stroke; curve s ends at anchor s.
-  const AIReal reach = tolerance + WidestStroke(art) / 2;
+  const AIReal reach = tolerance + HalfWidestStroke(art);
   AIReal best = reach;
   bool onCurve = false;
   const std::size_t count = segments.size();
@@ -130,6 +111,25 @@ bool HitPath(const Art& art, AIRealPoint point, AIReal tolerance, ArtHit* hit) {
 }
 
 }  // namespace
+
+AIReal HalfWidestStroke(const Art& art) {
+  AIReal widest = 0;
+  for (const PaintField& field : art.appearance().paint) {
+    if (const auto* stroke = std::get_if<AIStrokeStyle>(&field)) {
+      if (stroke->color.kind != kNoneColor) widest = std::max(widest, stroke->width);
+    }
+  }
+  return widest / 2;
+}
+
+bool HasFill(const Art& art) {
+  for (const PaintField& field : art.appearance().paint) {
+    if (const auto* fill = std::get_if<AIFillStyle>(&field)) {
+      if (fill->color.kind != kNoneColor) return true;
+    }
+  }
+  return false;
+}
 
 NearestPoint NearestOnCubic(const AIRealPoint (&control)[4], AIRealPoint point) {
   // Coarse samples; every stretch around a sample nearer than its neighbours is refined by a

@@ -21,6 +21,11 @@ NearestPoint NearestOnCubic(const AIRealPoint (&control)[4], AIRealPoint point);
 // by the non-zero winding rule or the even-odd rule.
 bool InsidePath(const PathGeometry& path, bool evenOdd, AIRealPoint point);
 
+// Half the widest painted stroke of the art's appearance: how far beyond its curves it is hit.
+AIReal HalfWidestStroke(const Art& art);
+// Whether the art's appearance paints a fill, so that it is hit inside.
+bool HasFill(const Art& art);
+
 struct ArtHit {
   std::int32_t type = -1;  // kAnchorHitType, kCurveHitType or kFillHitType
   std::int16_t segment = 0;

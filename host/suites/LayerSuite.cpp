@@ -123,13 +123,7 @@ AIErr SetCurrentLayer(AILayerHandle handle) {
 AIErr LayerHasSelectedArt(AILayerHandle handle, AIBoolean* hasSelected) {
   if (!Out(hasSelected, "LayerHasSelectedArt")) return kBadParameterErr;
   return WithLayer(handle, "LayerHasSelectedArt", [hasSelected](Layer& layer) {
-    *hasSelected = 0;
-    for (Art* art : Docs().current()->LayerArt(layer)) {
-      if ((art->ownAttributes() & kArtSelected) != 0) {
-        *hasSelected = 1;
-        break;
-      }
-    }
+    *hasSelected = Docs().current()->LayerHasSelectedArt(layer) ? 1 : 0;
     return kNoErr;
   });
 }

@@ -1,6 +1,6 @@
 // The headless host: runs session scripts against a plug-in DLL and writes their transcripts.
 //
-//   lwhost [--plugin-dir DIR] [--out DIR] [--transcript FILE] [--show] SCRIPT
+//   lwhost [--plugin-dir DIR] [--out DIR] [--transcript FILE] [--show] [--timings] SCRIPT
 //       runs one session; the transcript goes to stdout (and FILE). Exit status 1 when the
 //       plug-in broke a contract or the script went wrong.
 //   lwhost --check [--plugin-dir DIR] [--out DIR] SCRIPT...
@@ -17,6 +17,8 @@
 // --profile DIR is the host's profile folder, where its preferences are kept between runs
 // (default: a folder in the temporary folder). With --check each session gets a fresh, empty
 // profile of its own in DIR, named after the script, so that sessions do not see each other's.
+//
+// --timings writes each command's elapsed milliseconds to stderr, never into the transcript.
 #include <windows.h>
 
 #include <cstdio>
@@ -43,6 +45,7 @@ namespace {
 struct Options {
   bool check = false;
   bool show = false;
+  bool timings = false;
   std::wstring pluginDir = L".";
   std::wstring transcriptPath;
   std::wstring outputDir = L".";
@@ -111,6 +114,7 @@ int RunSession(const Options& options, const std::wstring& scriptPath, const std
   guiCounts.AddCommands(session);
   host::Browser browser(host);
   browser.AddCommands(session);
+  if (options.timings) session.ReportTimings(stderr);
   session.Run(script);
   dialogs.CheckAllUsed();
   *transcript = host.transcript().Text();
@@ -156,6 +160,8 @@ bool ParseOptions(int argc, wchar_t** argv, Options* options) {
       options->check = true;
     } else if (arg == L"--show") {
       options->show = true;
+    } else if (arg == L"--timings") {
+      options->timings = true;
     } else if (arg == L"--plugin-dir" && i + 1 < argc) {
       options->pluginDir = argv[++i];
     } else if (arg == L"--profile" && i + 1 < argc) {
@@ -178,11 +184,11 @@ bool ParseOptions(int argc, wchar_t** argv, Options* options) {
 int wmain(int argc, wchar_t** argv) {
   Options options;
   if (!ParseOptions(argc, argv, &options)) {
-    std::fprintf(
-        stderr,
-        "usage: lwhost [--plugin-dir DIR] [--out DIR] [--profile DIR] [--transcript FILE] "
-        "[--show] SCRIPT\n"
-        "       lwhost --check [--plugin-dir DIR] [--out DIR] [--profile DIR] SCRIPT...\n");
+    std::fprintf(stderr,
+                 "usage: lwhost [--plugin-dir DIR] [--out DIR] [--profile DIR] [--transcript FILE] "
+                 "[--show] [--timings] SCRIPT\n"
+                 "       lwhost --check [--plugin-dir DIR] [--out DIR] [--profile DIR] [--timings] "
+                 "SCRIPT...\n");
     return 2;
   }
   if (options.check) return Check(options);

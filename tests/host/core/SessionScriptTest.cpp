@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,29 @@ TEST(SessionScript, BadLinesAreViolationsNotCrashes) {
       "send \"x\n");
   EXPECT_EQ(violations, 6) << host.transcript().Text();
   EXPECT_EQ(host.transcript().Lines().front(), "> frobnicate");
+}
+
+TEST(SessionScript, TimingsGoBesideTheTranscriptOneLinePerCommandRun) {
+  host::Host host;
+  host::Session session(
+      host, [](const std::string&) { return nullptr; }, "");
+  std::FILE* timings = std::tmpfile();
+  ASSERT_NE(timings, nullptr);
+  session.ReportTimings(timings);
+  session.Run(
+      "# a comment\n"
+      "  status  \n"
+      "frobnicate\n"
+      "trace \"suites\" on\n");
+  std::rewind(timings);
+  std::string written;
+  for (int c = std::fgetc(timings); c != EOF; c = std::fgetc(timings))
+    written += static_cast<char>(c);
+  std::fclose(timings);
+  EXPECT_TRUE(std::regex_match(written, std::regex("timing: [0-9]+ ms  status\n"
+                                                   "timing: [0-9]+ ms  trace \"suites\" on\n")))
+      << written;
+  EXPECT_EQ(host.transcript().Text().find("timing"), std::string::npos);
 }
 
 TEST(SessionScript, AnAnswererTakesTheAlertsTheScriptDidNotQueue) {

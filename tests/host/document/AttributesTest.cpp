@@ -1,6 +1,9 @@
 // User attributes through ancestors and layers, handle validation and swatch lifetime.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "TestDocuments.h"
 #include "host/document/DocumentError.h"
 
@@ -59,6 +62,23 @@ TEST(UserAttributes, LockingOrHidingALayerGroupChangesItsLayer) {
   EXPECT_TRUE(d.IsArtEditable(n.path));
   EXPECT_TRUE(d.IsArtVisible(n.path));
   EXPECT_THROW(d.SetUserAttributes(n.path, 8, 8), DocumentError);
+}
+
+// The change log feeds the hit-test index; art whose anchors a selection leaves as they were must
+// not be in it, or deselecting all on a large map makes the next hit test look at every path.
+TEST(UserAttributes, SelectionLogsOnlyPathsWhoseAnchorsChange) {
+  Nested n;
+  Document& d = n.document;
+  Art& other = AddPath(d, n.group, "other", {{5, 5}, {6, 6}});
+  d.TakeChangedArt();
+  d.SetUserAttributes(n.path, kArtSelected, kArtSelected);
+  EXPECT_EQ(d.TakeChangedArt(), std::vector<AIArtHandle>{n.path.handle()});
+  d.SetUserAttributes(n.inner.group(), kArtSelected, 0);
+  EXPECT_EQ(d.TakeChangedArt(), std::vector<AIArtHandle>{n.path.handle()});
+  EXPECT_FALSE(std::as_const(n.path).path().segments[0].selected);
+  d.SetUserAttributes(n.inner.group(), kArtSelected, 0);
+  EXPECT_TRUE(d.TakeChangedArt().empty());
+  EXPECT_EQ(d.UserAttributes(other) & kArtSelected, 0);
 }
 
 TEST(Handles, DisposedAndForeignHandlesAreRecognisedNotFollowed) {

@@ -242,9 +242,17 @@ TEST(DocumentFile, MalformedDocumentsAreRefusedSayingWhatAndWhere) {
   };
   for (const auto& [text, message] : cases) EXPECT_EQ(ReadingError(text), message);
 
-  EXPECT_EQ(ReadingError(R"({"format": )").rfind("malformed JSON: ", 0), 0u);
+  EXPECT_EQ(ReadingError(R"({"format": )"),
+            "malformed JSON: parse error at line 1, column 12: syntax error while parsing value - "
+            "unexpected end of input; expected '[', '{', or a literal");
   EXPECT_EQ(ReadingError("{\"format\": \"\xff\"}").rfind("malformed JSON: ", 0), 0u);
   EXPECT_THROW(ReadDocumentFile("/nonexistent/map.json"), DocumentFileError);
+}
+
+TEST(DocumentFile, OfRepeatedMembersTheLastCountsAndUnknownOnesAreNamedInOrder) {
+  EXPECT_EQ(ReadDocument(WithLayers("[]", R"("view": {"zoom": 9, "zoom": 2}, )"))->view().zoom, 2);
+  EXPECT_EQ(ReadingError(WithLayers("[]", R"("view": {"zz": 1, "zoom": 2, "b": 1}, )")),
+            "view.b: unknown member");
 }
 
 // One top-level layer holding depth - 1 containers inside one another (sublayers, then groups),

@@ -1,6 +1,7 @@
 // The hit test, view, snapping and Bezier suites over the host's document.
 #include <random>
 
+#include "host/document/Colors.h"
 #include "host/suites/HitGeometry.h"
 #include "host/suites/ToolSuites.h"
 #include "tests/host/suites/SuiteFixture.h"
@@ -92,15 +93,18 @@ std::string ScanHit(host::Document& document, AIRealPoint point, AIReal toleranc
 }
 
 TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
-  // Paths of up to 30 curved anchors, so that long paths are indexed by several runs of curves.
+  // Paths of up to 30 curved anchors: walks, whose curves are short, and paths crossing the
+  // area, whose curves the index cuts into pieces; some with wide strokes, some filled, some a
+  // lone anchor.
   std::mt19937 random(77);
   std::uniform_real_distribution<AIReal> coordinate(0, 1000);
   std::uniform_real_distribution<AIReal> step(-40, 40);
-  // Anchors a random walk apart, so that each run of curves covers a small part of the area.
   AIRealPoint walk{500, 500};
+  bool crossing = false;
   auto anchor = [&] {
-    walk = {std::clamp(walk.h + 3 * step(random), 0.0, 1000.0),
-            std::clamp(walk.v + 3 * step(random), 0.0, 1000.0)};
+    walk = crossing ? AIRealPoint{coordinate(random), coordinate(random)}
+                    : AIRealPoint{std::clamp(walk.h + 3 * step(random), 0.0, 1000.0),
+                                  std::clamp(walk.v + 3 * step(random), 0.0, 1000.0)};
     AIPathSegment segment{walk, {}, {}, false};
     segment.in = {segment.p.h + step(random), segment.p.v + step(random)};
     segment.out = {2 * segment.p.h - segment.in.h, 2 * segment.p.v - segment.in.v};
@@ -108,11 +112,12 @@ TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
   };
   std::vector<AIArtHandle> made;
   for (int edits = 0; edits < 400; ++edits) {
-    const int edit = static_cast<int>(random() % 5);
+    const int edit = static_cast<int>(random() % 6);
     if (edit == 0 || made.empty()) {
       AIArtHandle art = nullptr;
       ASSERT_EQ(art_.NewArt(kPathArt, kPlaceAbove, nullptr, &art), kNoErr);
-      std::vector<AIPathSegment> segments(2 + random() % 29);
+      crossing = random() % 3 == 0;
+      std::vector<AIPathSegment> segments(random() % 8 == 0 ? 1 : 2 + random() % 29);
       walk = {coordinate(random), coordinate(random)};
       for (AIPathSegment& segment : segments) segment = anchor();
       ASSERT_EQ(paths_.SetPathSegments(art, 0, static_cast<std::int16_t>(segments.size()),
@@ -125,7 +130,7 @@ TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
       const AIArtHandle art = made[pick];
       if (edit == 1) {
         const AIPathSegment moved = anchor();
-        ASSERT_EQ(paths_.SetPathSegments(art, 1, 1, &moved), kNoErr);
+        ASSERT_EQ(paths_.SetPathSegments(art, 0, 1, &moved), kNoErr);
       } else if (edit == 2) {
         ASSERT_EQ(art_.DisposeArt(art), kNoErr);
         made.erase(made.begin() + static_cast<long>(pick));
@@ -133,14 +138,23 @@ TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
         AIArtHandle copy = nullptr;
         ASSERT_EQ(art_.DuplicateArt(art, kPlaceAbove, art, &copy), kNoErr);
         made.push_back(copy);
-      } else {
+      } else if (edit == 4) {
         ASSERT_EQ(art_.SetArtUserAttr(art, kArtHidden, random() % 2 ? kArtHidden : 0), kNoErr);
+      } else {
+        AIPathStyle style{};
+        style.fillPaint = random() % 4 == 0;
+        style.fill.color = host::GrayColor(0.5);
+        style.strokePaint = true;
+        style.stroke = host::DefaultStroke();
+        style.stroke.color = host::GrayColor(0);
+        style.stroke.width = static_cast<AIReal>(random() % 30);
+        ASSERT_EQ(host::suites::PathStyleSuite()->SetPathStyle(art, &style), kNoErr);
       }
     }
     const AIRealPoint point{coordinate(random), coordinate(random)};
     ASSERT_EQ(Hit(point.h, point.v).id, ScanHit(doc(), point, 3)) << "edit " << edits;
-    // A point on a curve of some path (the closing curve too), where only that path's own
-    // boxes can make it a candidate.
+    // A point on or near a curve of some path (the closing curve too), where only that path's
+    // own pieces can make it a candidate; near the reach of its stroke now and then.
     if (made.empty()) continue;
     const auto& segments = doc().FindArt(made[random() % made.size()])->path().segments;
     const std::size_t from = random() % segments.size(), to = (from + 1) % segments.size();
@@ -149,9 +163,10 @@ TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
       return u * u * u * a + 3 * u * u * t * b + 3 * u * t * t * c + t * t * t * d;
     };
     const auto &first = segments[from], &second = segments[to];
-    const AIRealPoint on{at(first.p.h, first.out.h, second.in.h, second.p.h),
-                         at(first.p.v, first.out.v, second.in.v, second.p.v)};
-    ASSERT_EQ(Hit(on.h, on.v).id, ScanHit(doc(), on, 3)) << "edit " << edits;
+    const AIReal off = std::uniform_real_distribution<AIReal>(-12, 12)(random);
+    const AIRealPoint near{at(first.p.h, first.out.h, second.in.h, second.p.h) + off,
+                           at(first.p.v, first.out.v, second.in.v, second.p.v) - off};
+    ASSERT_EQ(Hit(near.h, near.v).id, ScanHit(doc(), near, 3)) << "edit " << edits;
   }
   EXPECT_EQ(Violations(), 0);
 }
@@ -177,6 +192,26 @@ TEST_F(HitTestSuiteTest, ALongPathIsFoundAlongItsWholeCourseAndOnlyThere) {
   EXPECT_EQ(closing.segment, 0);
   EXPECT_EQ(Hit(450, -200).id, "");  // inside its bounds, far from its course, not filled
   EXPECT_EQ(Violations(), 0);
+}
+
+// The index's own answer, which the hit test only narrows: a path crossing the map diagonally
+// must not be a candidate wherever its box is, or every click on a large map would test it.
+TEST_F(HitTestSuiteTest, ACrossingPathIsACandidateOnlyNearItsCourse) {
+  AIArtHandle art = nullptr;
+  ASSERT_EQ(art_.NewArt(kPathArt, kPlaceAbove, nullptr, &art), kNoErr);
+  const AIPathSegment ends[2] = {{{0, 0}, {0, 0}, {0, 0}, true},
+                                 {{10000, 10000}, {10000, 10000}, {10000, 10000}, true}};
+  ASSERT_EQ(paths_.SetPathSegments(art, 0, 2, ends), kNoErr);
+  auto candidate = [&](AIReal h, AIReal v) {
+    std::vector<host::Art*> found;
+    host_.documents().artIndex().Query(doc(), {h, v}, 3, &found);
+    return std::find(found.begin(), found.end(), doc().FindArt(art)) != found.end();
+  };
+  EXPECT_TRUE(candidate(5000, 5002));
+  EXPECT_TRUE(candidate(9999, 9997));
+  EXPECT_FALSE(candidate(9000, 1000));
+  EXPECT_FALSE(candidate(5000, 5300));
+  EXPECT_FALSE(candidate(5010, 5240));  // within the box of a piece, far from its chord
 }
 
 TEST_F(HitTestSuiteTest, DividesCurvesByDeCasteljauAndRefusesParametersOutside) {

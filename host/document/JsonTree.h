@@ -1,0 +1,70 @@
+// A JSON text read into one flat tree by nlohmann-json's SAX parser: the values of a large file
+// as a few large arrays instead of a node per value on the heap, which is what made reading a
+// map slow. Objects keep one member per name (the last, as in nlohmann::json), sorted by name.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace host {
+
+class JsonValue {
+ public:
+  enum class Type : std::uint8_t { kNull, kBoolean, kNumber, kString, kArray, kObject };
+
+  Type type() const { return type_; }
+  bool IsNull() const { return type_ == Type::kNull; }
+  bool IsBoolean() const { return type_ == Type::kBoolean; }
+  bool IsNumber() const { return type_ == Type::kNumber; }
+  bool IsString() const { return type_ == Type::kString; }
+  bool IsArray() const { return type_ == Type::kArray; }
+  bool IsObject() const { return type_ == Type::kObject; }
+  // "null", "boolean", "number", "string", "array" or "object".
+  const char* TypeName() const;
+
+  bool Boolean() const { return boolean_; }
+  double Number() const { return number_; }
+  std::string_view Text() const { return text_; }  // of a string
+
+  // Elements of an array, members of an object (by name).
+  std::size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  const JsonValue* begin() const { return items_; }
+  const JsonValue* end() const { return items_ + count_; }
+  const JsonValue& operator[](std::size_t index) const { return items_[index]; }
+  // The member of an object named key, or null.
+  const JsonValue* Find(std::string_view key) const;
+  std::string_view key() const { return key_; }  // of an object's member
+
+ private:
+  friend class JsonTreeBuilder;
+
+  Type type_ = Type::kNull;
+  bool boolean_ = false;
+  std::uint32_t count_ = 0;
+  double number_ = 0;
+  std::string_view text_;
+  std::string_view key_;
+  const JsonValue* items_ = nullptr;
+  std::size_t first_ = 0;  // while building: where the items will be
+};
+
+class JsonTree {
+ public:
+  // Throws DocumentFileError "malformed JSON: ..." for text that is not JSON.
+  explicit JsonTree(std::string_view text);
+
+  const JsonValue& root() const { return values_.back(); }
+
+ private:
+  friend class JsonTreeBuilder;
+
+  std::vector<JsonValue> values_;               // each container's items together, the root last
+  std::vector<std::unique_ptr<char[]>> texts_;  // strings and names, which never move
+};
+
+}  // namespace host
