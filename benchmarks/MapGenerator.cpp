@@ -2,6 +2,8 @@
 
 #include <random>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "host/core/GeoJsonImport.h"
@@ -64,9 +66,31 @@ std::unique_ptr<host::Document> LoadRealRoadMap(std::string* whyNot) {
   return document;
 }
 
-}  // namespace bench
+CityMap LoadRealRoadCity(std::string* whyNot) {
+  CityMap map;
+  map.document = LoadRealRoadMap(whyNot);
+  if (!map.document) return map;
+  // The copies of a road are the paths of one geometry, back-most first.
+  std::unordered_map<std::string, std::size_t> stackOf;
+  std::vector<host::Art*> paths;
+  map.document->ForEachArt([&paths](host::Art& art) {
+    if (art.type() == kPathArt) paths.push_back(&art);
+  });
+  for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
+    const host::PathGeometry& geometry = std::as_const(**path).path();
+    std::string key(geometry.closed ? "c" : "o");
+    for (const host::Segment& segment : geometry.segments) {
+      for (const AIRealPoint& point : {segment.p, segment.in, segment.out}) {
+        key.append(reinterpret_cast<const char*>(&point), sizeof point);
+      }
+    }
+    const auto [found, added] = stackOf.try_emplace(key, map.stacks.size());
+    if (added) map.stacks.emplace_back();
+    map.stacks[found->second].push_back(*path);
+  }
+  return map;
+}
 
-namespace bench {
 namespace {
 
 class CityBuilder {

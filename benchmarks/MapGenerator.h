@@ -41,4 +41,8 @@ struct CityMap {
 // polylines near their own place, some curved.
 CityMap GenerateCityMap(int paths, int drafts);
 
+// The real road map with its stacks found by geometry, and no drafts. No document, with *whyNot
+// saying what to run, when the data was not fetched.
+CityMap LoadRealRoadCity(std::string* whyNot);
+
 }  // namespace bench

@@ -41,15 +41,25 @@ class BenchHost {
     Replace(bench::GenerateMap(paths, kLayers));
     paths_ = paths;
   }
-  // Opens a generated city of paths paths with drafts new roads; again when fresh.
-  bench::CityMap& OpenCity(int paths, int drafts, bool fresh = false) {
+  // Opens a generated city of paths paths with drafts new roads, or with paths 0 the real road
+  // map (no drafts); again when fresh. Null, with the benchmark skipped, when the real map's data
+  // was not fetched.
+  bench::CityMap* OpenCity(benchmark::State& state, int drafts, bool fresh = false) {
+    const int paths = static_cast<int>(state.range(0));
     if (fresh || !city_ || paths != paths_ || drafts != drafts_) {
-      city_ = std::make_unique<bench::CityMap>(bench::GenerateCityMap(paths, drafts));
+      std::string whyNot;
+      city_ = std::make_unique<bench::CityMap>(paths == 0 ? bench::LoadRealRoadCity(&whyNot)
+                                                          : bench::GenerateCityMap(paths, drafts));
+      if (!city_->document) {
+        city_.reset();
+        state.SkipWithError(whyNot.c_str());
+        return nullptr;
+      }
       Replace(std::move(city_->document));
       paths_ = paths;
       drafts_ = drafts;
     }
-    return *city_;
+    return city_.get();
   }
   host::Document& Doc() { return *host_.documents().current(); }
   void Select(host::Art& art) { Doc().SetUserAttributes(art, kArtSelected, kArtSelected); }
@@ -136,7 +146,7 @@ void BM_SegmentCountLoop(benchmark::State& state) {
 // The baseline of the operations below: one plain pass over the document in the walk's order,
 // reading every path's segments through the same suites.
 void BM_ReadEveryPath(benchmark::State& state) {
-  BenchHost::Get().OpenCity(static_cast<int>(state.range(0)), kCreatePaths);
+  if (!BenchHost::Get().OpenCity(state, kCreatePaths)) return;
   std::vector<AIPathSegment> segments;
   for (auto _ : state) {
     std::int64_t anchors = 0;
@@ -162,20 +172,27 @@ void BM_ReadEveryPath(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(anchors);
   }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.counters["paths"] = static_cast<double>(BenchHost::Get().Doc().ArtCount());
 }
 
-// Every copy of kBatchStacks roads spread over the city selected, as a district selection would
-// select them; one batch acquisition (with its previews) per iteration.
-void AcquireBatchOver(benchmark::State& state, StackSearch search) {
-  BenchHost& bench = BenchHost::Get();
-  bench::CityMap& city = bench.OpenCity(static_cast<int>(state.range(0)), kCreatePaths);
+// Selects every copy of kBatchStacks roads spread over the city, as a district selection would
+// select them; answers how many paths that is.
+std::int64_t SelectDistrict(BenchHost& bench, const bench::CityMap& city) {
   bench.Doc().DeselectAll();
   const std::size_t every = city.stacks.size() / kBatchStacks;
   std::int64_t selected = 0;
   for (std::size_t i = 0; i < kBatchStacks; ++i) {
     for (host::Art* copy : city.stacks[i * every]) bench.Select(*copy), ++selected;
   }
+  return selected;
+}
+
+// One batch acquisition (with its previews) over a district per iteration.
+void AcquireBatchOver(benchmark::State& state, StackSearch search) {
+  BenchHost& bench = BenchHost::Get();
+  const bench::CityMap* city = bench.OpenCity(state, kCreatePaths);
+  if (!city) return;
+  const std::int64_t selected = SelectDistrict(bench, *city);
   OverlapSettingStore store(kPreviewWidth, kPreviewHeight);
   for (auto _ : state) {
     store.ClearBatchList();
@@ -203,19 +220,24 @@ void CreateOn(benchmark::State& state, bool drafts, StackSearch search) {
   std::int64_t selected = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    bench::CityMap& city = bench.OpenCity(static_cast<int>(state.range(0)), kCreatePaths, true);
+    const bench::CityMap* city = bench.OpenCity(state, kCreatePaths, true);
+    if (!city) break;
+    // The setting of the first road of two copies or more.
     auto setting = store.NewSetting();
-    const std::vector<host::Art*>& road = city.stacks.front();
-    if (setting->FillFromArtList({road[0]->handle(), road[1]->handle()}) != kNoErr)
-      state.SkipWithError("no setting");
+    for (const std::vector<host::Art*>& road : city->stacks) {
+      if (road.size() < 2) continue;
+      if (setting->FillFromArtList({road[0]->handle(), road[1]->handle()}) != kNoErr)
+        state.SkipWithError("no setting");
+      break;
+    }
     store.MakeCurrent(std::move(setting));
     selected = 0;
     if (drafts) {
-      for (host::Art* draft : city.drafts) bench.Select(*draft), ++selected;
+      for (host::Art* draft : city->drafts) bench.Select(*draft), ++selected;
     } else {
-      const std::size_t every = city.stacks.size() / (kCreatePaths / 2);
-      for (std::size_t i = 1; selected < kCreatePaths && i < city.stacks.size(); i += every) {
-        for (host::Art* copy : city.stacks[i]) bench.Select(*copy), ++selected;
+      const std::size_t every = city->stacks.size() / (kCreatePaths / 2);
+      for (std::size_t i = 1; selected < kCreatePaths && i < city->stacks.size(); i += every) {
+        for (host::Art* copy : city->stacks[i]) bench.Select(*copy), ++selected;
       }
     }
     state.ResumeTiming();
@@ -235,6 +257,25 @@ void BM_CreateOnExistingRoads(benchmark::State& state) {
 }
 void BM_CreateOnExistingRoadsWalkingPerPath(benchmark::State& state) {
   CreateOn(state, false, StackSearch::kWalkPerPath);
+}
+
+// Delete on a district's selection: only the first selected stack is reduced, after one walk.
+// Each iteration starts from a fresh city; making it is not timed.
+void BM_DeleteOverlaps(benchmark::State& state) {
+  BenchHost& bench = BenchHost::Get();
+  std::size_t before = 0, after = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const bench::CityMap* city = bench.OpenCity(state, kCreatePaths, true);
+    if (!city) break;
+    SelectDistrict(bench, *city);
+    OverlapSettingStore store(kPreviewWidth, kPreviewHeight);
+    before = bench.Doc().ArtCount();
+    state.ResumeTiming();
+    if (DeleteOverlaps(store, false) != kNoErr) state.SkipWithError("deletion failed");
+    after = bench.Doc().ArtCount();
+  }
+  state.counters["deleted"] = static_cast<double>(before - after);
 }
 
 // One setting per road of the map (casing and fill), as a batch capture would make them.
@@ -294,14 +335,23 @@ void BM_EntryCountLoop(benchmark::State& state) {
 
 BENCHMARK(BM_CollectOverlaps)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SegmentCountLoop)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadEveryPath)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AcquireBatch)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
+// The operations over many paths, each beside one plain pass over the same map. Argument: the
+// city's size in paths; 0 is the real road map (skipped until scripts/fetch-road-data.sh ran).
+BENCHMARK(BM_ReadEveryPath)->Arg(0)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AcquireBatch)->Arg(0)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateOnNewRoads)
     ->Arg(50000)
     ->Arg(200000)
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateOnExistingRoads)
+    ->Arg(0)
+    ->Arg(50000)
+    ->Arg(200000)
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteOverlaps)
+    ->Arg(0)
     ->Arg(50000)
     ->Arg(200000)
     ->Iterations(5)

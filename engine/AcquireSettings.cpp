@@ -12,6 +12,7 @@
 #include "engine/OverlapOperations.h"
 #include "engine/OverlapSettingStore.h"
 #include "engine/SettingEquality.h"
+#include "engine/SettingPreview.h"
 #include "frame/SuiteTables.h"
 
 AIErr AcquireSetting(OverlapSettingStore& store, bool takeAllSelected) {
@@ -67,12 +68,15 @@ AIErr AcquireBatch(OverlapSettingStore& store, StackSearch search) {
     done.insert(stack.begin(), stack.end());
 
     std::unique_ptr<OverlapSetting> setting = store.NewSetting();
-    if (setting->FillFromArtList(stack) != kNoErr) continue;
+    if (setting->FillEntriesFromArtList(stack) != kNoErr) continue;
     bool known = false;
     for (std::int32_t i = 0; !known && i < store.BatchCount(); ++i) {
       known = SettingsEqual(*setting, *store.BatchItem(i));
     }
-    if (!known) store.AppendToBatch(std::move(setting));
+    // Most stacks of a district repeat a setting already listed; only a new one is drawn.
+    if (known) continue;
+    BuildPreview(*setting);
+    store.AppendToBatch(std::move(setting));
   }
   return kNoErr;
 }

@@ -58,6 +58,12 @@ void OverlapSetting::SetPreview(PreviewBitmap preview) {
 }
 
 AIErr OverlapSetting::FillFromArtList(const ArtList& paths) {
+  if (AIErr error = FillEntriesFromArtList(paths); error != kNoErr) return error;
+  BuildPreview(*this);
+  return kNoErr;
+}
+
+AIErr OverlapSetting::FillEntriesFromArtList(const ArtList& paths) {
   entries_.clear();
   try {
     for (AIArtHandle path : paths) {
@@ -77,6 +83,5 @@ AIErr OverlapSetting::FillFromArtList(const ArtList& paths) {
   } catch (const std::bad_alloc&) {
     return kOutOfMemoryErr;
   }
-  BuildPreview(*this);
   return kNoErr;
 }

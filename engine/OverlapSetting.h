@@ -49,6 +49,8 @@ class OverlapSetting {
   // host error ends it and is returned, keeping the entries made so far; otherwise the preview is
   // built (a preview that cannot be built is no error).
   AIErr FillFromArtList(const ArtList& paths);
+  // As FillFromArtList, without building the preview.
+  AIErr FillEntriesFromArtList(const ArtList& paths);
   void AppendEntry(StrokeLayerEntry entry) { entries_.push_back(std::move(entry)); }
 
  private:

@@ -204,6 +204,7 @@ Art& Document::CopyArt(const Art& source, Art* parent, Art* before) {
   std::unique_ptr<Art> made(new Art(source.type_));
   Art& copy = *made;
   copy.attributes_ = source.attributes_;
+  if (selected_.count(const_cast<Art*>(&source)) != 0) selected_.insert(&copy);
   copy.content_ = source.content_;
   copy.appearance_ = source.appearance_;
   copy.id_ = UniqueArtId();
@@ -335,6 +336,7 @@ void Document::DestroySubtree(Art& top) {
   std::vector<Art*> doomed{&top};
   ForEachArtIn(top, [&](Art& art) { doomed.push_back(&art); });
   for (Art* art : doomed) {
+    selected_.erase(art);
     if (Layer* layer = art->layer_) {
       if (current_ == layer) current_ = nullptr;
       layerById_.erase(layer->id_);

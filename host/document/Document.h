@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/document/Art.h"
@@ -87,6 +88,8 @@ class Document {
   bool IsArtEditable(const Art& art) const;
   // Selecting an anchor selects its path; deselecting the last one leaves the path selected.
   void SetSegmentSelected(Art& path, std::int32_t index, bool selected);
+  // For readers that set anchors' selection in a path's geometry themselves.
+  void NoteSelectedAnchors(Art& path);
   void DeselectAll();
   void DeselectArtOnLayer(Layer& layer);
   // Whether any art in the layer or its sublayers is selected; stops at the first.
@@ -140,6 +143,9 @@ class Document {
   static void Order(Art& art);
   Art& CopyArt(const Art& source, Art* parent, Art* before);
   void DestroySubtree(Art& top);
+  void SetSelected(Art& art, bool selected);
+  // Deselects art and every art below it that is selected or has selected anchors.
+  void DeselectWithin(Art& top);
   Layer* LayerAt(const Art& container, std::int32_t index) const;
   Layer* LayerAfter(const Art& group) const;
   void ReplaceColors(const std::function<void(AIColor&)>& replace);
@@ -156,6 +162,9 @@ class Document {
   SwatchLibrary swatches_;
   DocumentView view_;
   std::vector<AIArtHandle> changedArt_;
+  // Every art that is selected or has selected anchors, so that deselecting on a large map
+  // reaches only these.
+  std::unordered_set<Art*> selected_;
 };
 
 }  // namespace host

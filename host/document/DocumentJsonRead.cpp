@@ -306,6 +306,7 @@ class Reader {
       case kPathArt:
         art.path().closed = entry.Bool("closed", false);
         ReadSegments(entry.Get("segments"), entry.PathOf("segments"), art.path());
+        document_.NoteSelectedAnchors(art);
         break;
       case kTextFrameArt:
         art.text().text = entry.String("text");

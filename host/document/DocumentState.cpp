@@ -25,9 +25,11 @@ void SelectAnchors(Art& art, bool selected) {
   for (Segment& segment : art.path().segments) segment.selected = selected;
 }
 
-void SetSelectedBit(Art& art, bool selected, AIArtUserAttr& bits) {
-  bits = selected ? (bits | kArtSelected) : (bits & ~kArtSelected);
-  SelectAnchors(art, selected);
+bool Within(const Art& art, const Art& top) {
+  for (const Art* at = &art; at != nullptr; at = at->parent()) {
+    if (at == &top) return true;
+  }
+  return false;
 }
 
 void CheckStyleField(const AIColor& color, bool painted, const Document& document,
@@ -66,11 +68,31 @@ void Document::SetUserAttributes(Art& art, AIArtUserAttr mask, AIArtUserAttr val
   } else {
     art.attributes_ = (art.attributes_ & ~states) | (value & states);
   }
-  if (mask & kArtSelected) {
-    const bool selected = (value & kArtSelected) != 0;
-    SetSelectedBit(art, selected, art.attributes_);
-    ForEachArtIn(art, [&](Art& member) { SetSelectedBit(member, selected, member.attributes_); });
+  if ((mask & kArtSelected) == 0) return;
+  if ((value & kArtSelected) == 0) {
+    DeselectWithin(art);
+    return;
   }
+  SetSelected(art, true);
+  ForEachArtIn(art, [this](Art& member) { SetSelected(member, true); });
+}
+
+void Document::SetSelected(Art& art, bool selected) {
+  art.attributes_ = selected ? (art.attributes_ | kArtSelected) : (art.attributes_ & ~kArtSelected);
+  SelectAnchors(art, selected);
+  if (selected) {
+    selected_.insert(&art);
+  } else {
+    selected_.erase(&art);
+  }
+}
+
+void Document::DeselectWithin(Art& top) {
+  std::vector<Art*> found;
+  for (Art* art : selected_) {
+    if (Within(*art, top)) found.push_back(art);
+  }
+  for (Art* art : found) SetSelected(*art, false);
 }
 
 bool Document::IsArtVisible(const Art& art) const {
@@ -96,21 +118,33 @@ void Document::SetSegmentSelected(Art& path, std::int32_t index, bool selected) 
                                               std::to_string(segments.size()));
   }
   segments[index].selected = selected;
-  if (selected) path.attributes_ |= kArtSelected;
+  if (selected) {
+    path.attributes_ |= kArtSelected;
+    selected_.insert(&path);
+  }
+}
+
+void Document::NoteSelectedAnchors(Art& path) {
+  const auto& segments = std::as_const(path).path().segments;
+  if (std::any_of(segments.begin(), segments.end(),
+                  [](const Segment& segment) { return segment.selected; })) {
+    selected_.insert(&path);
+  }
 }
 
 void Document::DeselectAll() {
-  ForEachArt([](Art& art) { SetSelectedBit(art, false, art.attributes_); });
+  const std::vector<Art*> found(selected_.begin(), selected_.end());
+  for (Art* art : found) SetSelected(*art, false);
 }
 
 void Document::DeselectArtOnLayer(Layer& layer) {
-  SetUserAttributes(layer.group(), kArtSelected, 0);
+  DeselectWithin(layer.group());
 }
 
 bool Document::LayerHasSelectedArt(const Layer& layer) const {
   const Art& top = layer.group();
-  for (const Art* art = top.firstChild(); art; art = NextInWalk(*art, top)) {
-    if (!art->layer_ && (art->attributes_ & kArtSelected) != 0) return true;
+  for (const Art* art : selected_) {
+    if (!art->layer_ && (art->attributes_ & kArtSelected) != 0 && Within(*art, top)) return true;
   }
   return false;
 }
@@ -119,6 +153,7 @@ bool Document::LayerHasSelectedArt(const Layer& layer) const {
 
 std::vector<Art*> Document::SelectedArt() const {
   std::vector<Art*> selected;
+  if (selected_.empty()) return selected;
   ForEachArt([&](Art& art) {
     if (!art.layer_ && (art.attributes_ & kArtSelected)) selected.push_back(&art);
   });

@@ -6,6 +6,7 @@
 
 #include "TestDocuments.h"
 #include "host/document/DocumentError.h"
+#include "host/document/DocumentJson.h"
 
 namespace host {
 namespace {
@@ -79,6 +80,42 @@ TEST(UserAttributes, SelectionLogsOnlyPathsWhoseAnchorsChange) {
   d.SetUserAttributes(n.inner.group(), kArtSelected, 0);
   EXPECT_TRUE(d.TakeChangedArt().empty());
   EXPECT_EQ(d.UserAttributes(other) & kArtSelected, 0);
+}
+
+// Deselection reaches only the art the document knows to be selected; copies, disposals and
+// anchors selected in a file must keep that knowledge true.
+TEST(UserAttributes, DeselectionFindsEverySelectedArtAndAnchorAndNothingElse) {
+  Nested n;
+  Document& d = n.document;
+  Layer& top = d.NewLayer(nullptr, kPlaceAbove, "top");
+  Art& topPath = AddPath(d, top.group(), "top path", {{2, 2}, {3, 3}});
+  d.SetUserAttributes(n.group, kArtSelected, kArtSelected);
+  Art& copy = d.DuplicateArt(n.path, kPlaceAbove, n.path);
+  Art& doomed = d.DuplicateArt(n.path, kPlaceAbove, n.path);
+  d.DisposeArt(doomed);
+  d.SetSegmentSelected(topPath, 1, true);
+  EXPECT_TRUE(d.LayerHasSelectedArt(n.outer));
+  EXPECT_TRUE(d.LayerHasSelectedArt(top));
+
+  d.DeselectArtOnLayer(n.outer);
+  EXPECT_FALSE(d.LayerHasSelectedArt(n.outer));
+  EXPECT_TRUE(d.LayerHasSelectedArt(top));
+  for (const Art* art : {&n.group, &n.path, &copy}) {
+    EXPECT_EQ(d.UserAttributes(*art) & kArtSelected, 0) << art->id();
+  }
+  EXPECT_FALSE(std::as_const(copy).path().segments[0].selected);
+  EXPECT_EQ(d.SelectedArt(), std::vector<Art*>{&topPath});
+
+  // A file may hold selected anchors of a path that is not selected itself.
+  std::unique_ptr<Document> read = ReadDocument(R"({"format": "laneworks-document", "version": 1,
+      "layers": [{"title": "a", "art": [{"type": "path", "segments": [
+          {"p": [0, 0], "selected": true}, {"p": [1, 1]}]}]}]})");
+  read->DeselectAll();
+  const Art& path = *read->FirstLayer()->group().firstChild();
+  EXPECT_FALSE(path.path().segments[0].selected);
+  d.DeselectAll();
+  EXPECT_FALSE(d.LayerHasSelectedArt(top));
+  EXPECT_FALSE(std::as_const(topPath).path().segments[1].selected);
 }
 
 TEST(Handles, DisposedAndForeignHandlesAreRecognisedNotFollowed) {
