@@ -185,6 +185,11 @@ AIErr GeometryIndex::Walk() {
     AILayerHandle layer = nullptr;
     if (AIErr error = sAILayer->GetNthLayer(layerIndex, &layer); error != kNoErr) return error;
     if (AIErr error = members.FillFromLayer(layer); error != kNoErr) return error;
+    // Room for the layer's paths at once, rather than growing the table path by path.
+    const std::size_t room = paths_.size() + members.Count();
+    paths_.reserve(room);
+    next_.reserve(room);
+    chains_.reserve(room);
     for (auto index = static_cast<std::int64_t>(members.Count()) - 1; index >= 0; --index) {
       AIArtHandle member = nullptr;
       if (AIErr error = members.Get(index, &member); error != kNoErr) return error;
