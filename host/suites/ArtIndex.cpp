@@ -1,6 +1,7 @@
 #include "host/suites/ArtIndex.h"
 
 #include <algorithm>
+#include <boost/geometry.hpp>
 #include <boost/geometry/geometries/box.hpp>
 #include <boost/geometry/geometries/point.hpp>
 #include <boost/geometry/index/rtree.hpp>
@@ -20,7 +21,7 @@ namespace bgi = boost::geometry::index;
 
 // A piece's box is at most this thick across, so that a point lies in the boxes of few pieces
 // that pass far from it; a long diagonal curve is cut into pieces to keep within it.
-constexpr AIReal kThinSide = 256;
+constexpr AIReal kThinSide = 1024;
 constexpr int kMostPieces = 64;
 
 bool IsLeaf(const Art& art) {
@@ -113,26 +114,43 @@ class ArtIndex::Pieces {
   using Box = boost::geometry::model::box<Point>;
   // A piece of a curve: its chord's box grown by reach, the distance within which the curve and
   // its stroke lie around the chord. Whole boxes (fills, other art) have no chord.
-  struct Entry {
-    Box box;
-    AIArtHandle art;
-    AIReal reach;
-    std::uint32_t version;  // entries of older versions of the art are stale
-    bool descending;        // the chord runs from the box's top left to its bottom right
-    bool whole;             // a whole box, hit anywhere inside
-  };
-  struct EntryBox {
-    using result_type = const Box&;
-    const Box& operator()(const Entry& entry) const { return entry.box; }
-  };
+  // An art's entries of its current version; kept when the art goes, so that its entries can
+  // still tell they are stale.
   struct Indexed {
     std::uint32_t version = 0;
     std::size_t entries = 0;
     std::uint64_t shape = 0;  // of what the entries were made from
   };
-  using Tree = bgi::rtree<Entry, bgi::quadratic<16>, EntryBox>;
+  struct Entry {
+    Box box;
+    AIArtHandle art;
+    const Indexed* indexed;  // the art's, filled in when the entry goes into the tree
+    AIReal reach;
+    std::uint32_t version;  // entries of older versions of the art are stale
+    bool descending;        // the chord runs from the box's top left to its bottom right
+    bool whole;             // a whole box, hit anywhere inside
+
+    // What the tree needs to find an entry it is to remove.
+    friend bool operator==(const Entry& a, const Entry& b) {
+      return a.art == b.art && a.version == b.version && a.whole == b.whole &&
+             a.box.min_corner().get<0>() == b.box.min_corner().get<0>() &&
+             a.box.min_corner().get<1>() == b.box.min_corner().get<1>() &&
+             a.box.max_corner().get<0>() == b.box.max_corner().get<0>() &&
+             a.box.max_corner().get<1>() == b.box.max_corner().get<1>();
+    }
+  };
+  struct EntryBox {
+    using result_type = const Box&;
+    const Box& operator()(const Entry& entry) const { return entry.box; }
+  };
+  using Tree = bgi::rtree<Entry, bgi::linear<16>, EntryBox>;
 
   void Update(Document& document);
+  // Whether the entry's curve (or whole box) comes within tolerance of point.
+  static bool Near(const Entry& entry, AIRealPoint point, AIReal tolerance);
+  // The live entries near point, from the tree; stale ones met on the way are removed from it
+  // when they outnumber the live ones, as they would be met again by every query near them.
+  void Search(AIRealPoint point, AIReal tolerance, std::vector<AIArtHandle>* handles);
   // Appends the entries of art (a leaf) at version to *entries.
   static void EntriesOf(const Art& art, std::uint32_t version, std::vector<Entry>* entries);
   // Rebuilds the tree from its live entries once stale ones outnumber them.
@@ -144,14 +162,24 @@ class ArtIndex::Pieces {
   std::unordered_map<AIArtHandle, Indexed> versions_;
   std::size_t liveEntries_ = 0;
   std::size_t staleEntries_ = 0;
+  // What the last update changed: the art whose entries went or were replaced (sorted), and
+  // their new entries.
+  std::vector<AIArtHandle> touched_;
+  std::vector<Entry> fresh_;
+  // The last query and its answer. The scissors ask at one point again and again while they cut
+  // and hide what they found; such a query starts from this answer and what changed since.
+  bool answered_ = false;
+  AIRealPoint answeredPoint_{};
+  AIReal answeredTolerance_ = 0;
+  std::vector<AIArtHandle> answer_;  // sorted
 };
 
 void ArtIndex::Pieces::EntriesOf(const Art& art, std::uint32_t version,
                                  std::vector<Entry>* entries) {
   auto whole = [&](const AIRealRect& r) {
     if (!Finite(r.left, r.top, r.right, r.bottom)) return;
-    entries->push_back(
-        Entry{Box({r.left, r.bottom}, {r.right, r.top}), art.handle(), 0, version, false, true});
+    entries->push_back(Entry{Box({r.left, r.bottom}, {r.right, r.top}), art.handle(), nullptr, 0,
+                             version, false, true});
   };
   if (art.type() != kPathArt) {
     whole(GeometricBounds(art));
@@ -165,7 +193,7 @@ void ArtIndex::Pieces::EntriesOf(const Art& art, std::uint32_t version,
     if (!Finite(left, right, bottom, top) || !std::isfinite(reach)) return;
     const bool descending = (c[0].h < c[3].h) != (c[0].v < c[3].v);
     entries->push_back(Entry{Box({left - reach, bottom - reach}, {right + reach, top + reach}),
-                             art.handle(), reach, version, descending, false});
+                             art.handle(), nullptr, reach, version, descending, false});
   };
   const auto& segments = art.path().segments;
   const std::size_t count = segments.size();
@@ -198,8 +226,7 @@ void ArtIndex::Pieces::EntriesOf(const Art& art, std::uint32_t version,
 }
 
 bool ArtIndex::Pieces::Live(const Entry& entry) const {
-  const auto found = versions_.find(entry.art);
-  return found != versions_.end() && found->second.version == entry.version;
+  return entry.indexed->version == entry.version;
 }
 
 void ArtIndex::Pieces::DropStale() {
@@ -216,13 +243,18 @@ void ArtIndex::Pieces::DropStale() {
 
 void ArtIndex::Pieces::Update(Document& document) {
   std::vector<Entry> entries;
+  touched_.clear();
+  fresh_.clear();
   if (!built_) {
+    answered_ = false;
     document.TakeChangedArt();
     document.ForEachArt([&](const Art& art) {
       if (!IsLeaf(art)) return;
       const std::size_t before = entries.size();
       EntriesOf(art, 0, &entries);
-      versions_[art.handle()] = Indexed{0, entries.size() - before, Shape(art)};
+      Indexed& indexed = versions_[art.handle()];
+      indexed = Indexed{0, entries.size() - before, Shape(art)};
+      for (std::size_t i = before; i < entries.size(); ++i) entries[i].indexed = &indexed;
     });
     liveEntries_ = entries.size();
     tree_ = Tree(entries.begin(), entries.end());
@@ -236,54 +268,103 @@ void ArtIndex::Pieces::Update(Document& document) {
     const Art* art = document.FindArt(handle);
     const bool leaf = art != nullptr && IsLeaf(*art);
     const std::uint64_t shape = leaf ? Shape(*art) : 0;
-    std::uint32_t version = 0;
+    Indexed* indexed = nullptr;
     if (const auto found = versions_.find(handle); found != versions_.end()) {
       // Hiding, locking, selecting or recolouring art leaves its entries as they are.
       if (leaf && found->second.shape == shape) continue;
-      version = found->second.version + 1;
-      liveEntries_ -= found->second.entries;
-      staleEntries_ += found->second.entries;
-      versions_.erase(found);
+      touched_.push_back(handle);
+      indexed = &found->second;
+      liveEntries_ -= indexed->entries;
+      staleEntries_ += indexed->entries;
+      *indexed = Indexed{indexed->version + 1, 0, 0};
     }
     if (!leaf) continue;
+    if (indexed == nullptr) {
+      touched_.push_back(handle);
+      indexed = &versions_[handle];
+    }
     entries.clear();
-    EntriesOf(*art, version, &entries);
+    EntriesOf(*art, indexed->version, &entries);
+    for (Entry& entry : entries) entry.indexed = indexed;
     tree_.insert(entries.begin(), entries.end());
-    versions_[handle] = Indexed{version, entries.size(), shape};
+    fresh_.insert(fresh_.end(), entries.begin(), entries.end());
+    indexed->entries = entries.size();
+    indexed->shape = shape;
     liveEntries_ += entries.size();
   }
   DropStale();
+}
+
+bool ArtIndex::Pieces::Near(const Entry& entry, AIRealPoint point, AIReal tolerance) {
+  if (entry.whole) return true;
+  const Point& low = entry.box.min_corner();
+  const Point& high = entry.box.max_corner();
+  const AIReal left = low.get<0>() + entry.reach, right = high.get<0>() - entry.reach;
+  const AIReal bottom = low.get<1>() + entry.reach, top = high.get<1>() - entry.reach;
+  // Growing the box by reach and taking it off again may round by a little.
+  const AIReal slack =
+      1e-9 * (1 + std::max({std::abs(left), std::abs(right), std::abs(bottom), std::abs(top)}));
+  const AIRealPoint from{left, entry.descending ? top : bottom};
+  const AIRealPoint to{right, entry.descending ? bottom : top};
+  return SegmentDistance(from, to, point) <= tolerance + entry.reach + slack;
+}
+
+void ArtIndex::Pieces::Search(AIRealPoint point, AIReal tolerance,
+                              std::vector<AIArtHandle>* handles) {
+  const Box area({point.h - tolerance, point.v - tolerance},
+                 {point.h + tolerance, point.v + tolerance});
+  std::vector<Entry> stale;
+  std::size_t live = 0;
+  tree_.query(bgi::intersects(area) && bgi::satisfies([&](const Entry& entry) {
+                if (!Near(entry, point, tolerance)) return false;
+                if (Live(entry)) return true;
+                stale.push_back(entry);
+                return false;
+              }),
+              boost::iterators::make_function_output_iterator([&](const Entry& entry) {
+                handles->push_back(entry.art);
+                ++live;
+              }));
+  // Removing is dear; it pays only where stale entries crowd out the live ones, as along a road
+  // cut again and again.
+  if (stale.size() <= 4 * live + 256) return;
+  for (const Entry& entry : stale) {
+    if (tree_.remove(entry) != 0) --staleEntries_;
+  }
 }
 
 void ArtIndex::Pieces::Query(Document& document, AIRealPoint point, AIReal tolerance,
                              std::vector<Art*>* found) {
   Update(document);
   found->clear();
-  const Box area({point.h - tolerance, point.v - tolerance},
-                 {point.h + tolerance, point.v + tolerance});
-  auto near = [&](const Entry& entry) {
-    if (entry.whole) return true;
-    const Point& low = entry.box.min_corner();
-    const Point& high = entry.box.max_corner();
-    const AIReal left = low.get<0>() + entry.reach, right = high.get<0>() - entry.reach;
-    const AIReal bottom = low.get<1>() + entry.reach, top = high.get<1>() - entry.reach;
-    // Growing the box by reach and taking it off again may round by a little.
-    const AIReal slack =
-        1e-9 * (1 + std::max({std::abs(left), std::abs(right), std::abs(bottom), std::abs(top)}));
-    const AIRealPoint from{left, entry.descending ? top : bottom};
-    const AIRealPoint to{right, entry.descending ? bottom : top};
-    return SegmentDistance(from, to, point) <= tolerance + entry.reach + slack;
-  };
   std::vector<AIArtHandle> handles;
-  tree_.query(bgi::intersects(area) &&
-                  bgi::satisfies([&](const Entry& entry) { return near(entry) && Live(entry); }),
-              boost::iterators::make_function_output_iterator(
-                  [&](const Entry& entry) { handles.push_back(entry.art); }));
+  if (answered_ && point.h == answeredPoint_.h && point.v == answeredPoint_.v &&
+      tolerance == answeredTolerance_) {
+    for (AIArtHandle handle : answer_) {
+      if (!std::binary_search(touched_.begin(), touched_.end(), handle)) handles.push_back(handle);
+    }
+    for (const Entry& entry : fresh_) {
+      const Point& low = entry.box.min_corner();
+      const Point& high = entry.box.max_corner();
+      const bool overlaps =
+          low.get<0>() <= point.h + tolerance && high.get<0>() >= point.h - tolerance &&
+          low.get<1>() <= point.v + tolerance && high.get<1>() >= point.v - tolerance;
+      if (overlaps && Near(entry, point, tolerance)) {
+        handles.push_back(entry.art);
+      }
+    }
+  } else {
+    Search(point, tolerance, &handles);
+  }
   std::sort(handles.begin(), handles.end());
   handles.erase(std::unique(handles.begin(), handles.end()), handles.end());
   for (AIArtHandle handle : handles) {
     if (Art* art = document.FindArt(handle)) found->push_back(art);
   }
+  answer_ = std::move(handles);
+  answered_ = true;
+  answeredPoint_ = point;
+  answeredTolerance_ = tolerance;
 }
 
 ArtIndex::ArtIndex() : pieces_(std::make_unique<Pieces>()) {}

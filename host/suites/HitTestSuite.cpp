@@ -34,13 +34,31 @@ bool InFront(const Art& a, const Art& b) {
   return chainA[level]->siblingOrder() < chainB[level]->siblingOrder();
 }
 
-// The front-most visible, unlocked art among the candidates that point hits, or null.
+// The front-most visible, unlocked art among the candidates that point hits, or null. Testing a
+// candidate's geometry is the dear part, so the front-most candidate is tested first: it is hit
+// nearly always. After a few misses the rest are tested as they come, keeping the work linear.
 const Art* FrontMostHit(const Document& document, const std::vector<Art*>& candidates,
                         AIRealPoint point, AIReal tolerance, ArtHit* where) {
-  const Art* front = nullptr;
+  constexpr int kFrontFirstTries = 8;
+  std::vector<const Art*> open;
+  open.reserve(candidates.size());
   for (const Art* candidate : candidates) {
+    if (document.IsArtVisible(*candidate) && document.IsArtEditable(*candidate)) {
+      open.push_back(candidate);
+    }
+  }
+  for (int tries = 0; tries < kFrontFirstTries && !open.empty(); ++tries) {
+    std::size_t front = 0;
+    for (std::size_t i = 1; i < open.size(); ++i) {
+      if (InFront(*open[i], *open[front])) front = i;
+    }
+    if (HitArt(*open[front], point, tolerance, where)) return open[front];
+    open[front] = open.back();
+    open.pop_back();
+  }
+  const Art* front = nullptr;
+  for (const Art* candidate : open) {
     if (front != nullptr && !InFront(*candidate, *front)) continue;
-    if (!document.IsArtVisible(*candidate) || !document.IsArtEditable(*candidate)) continue;
     ArtHit hit;
     if (!HitArt(*candidate, point, tolerance, &hit)) continue;
     front = candidate;
