@@ -3,6 +3,7 @@
 // and more selected paths must stay within a few times one pass that reads every path's segments.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -235,7 +236,7 @@ void CreateOn(benchmark::State& state, bool drafts, StackSearch search) {
     if (drafts) {
       for (host::Art* draft : city->drafts) bench.Select(*draft), ++selected;
     } else {
-      const std::size_t every = city->stacks.size() / (kCreatePaths / 2);
+      const std::size_t every = std::max<std::size_t>(1, city->stacks.size() / kCreatePaths);
       for (std::size_t i = 1; selected < kCreatePaths && i < city->stacks.size(); i += every) {
         for (host::Art* copy : city->stacks[i]) bench.Select(*copy), ++selected;
       }
