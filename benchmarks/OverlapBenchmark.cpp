@@ -123,22 +123,10 @@ void BM_SegmentCountLoop(benchmark::State& state) {
   sAIPath->GetPathSegmentCount(path, &wanted);
   for (auto _ : state) {
     std::int64_t same = 0;
-    std::int32_t layers = 0;
-    sAILayer->CountLayers(&layers);
-    ArtSet members;
-    for (std::int32_t i = layers - 1; i >= 0; --i) {
-      AILayerHandle layer = nullptr;
-      sAILayer->GetNthLayer(i, &layer);
-      if (members.FillFromLayer(layer) != kNoErr) continue;
-      for (auto k = static_cast<std::int64_t>(members.Count()) - 1; k >= 0; --k) {
-        AIArtHandle member = nullptr;
-        std::int16_t count = 0;
-        if (members.Get(k, &member) == kNoErr &&
-            sAIPath->GetPathSegmentCount(member, &count) == kNoErr) {
-          same += count == wanted;
-        }
-      }
-    }
+    ForEachPathInStackOrder([&](AIArtHandle member) {
+      std::int16_t count = 0;
+      if (sAIPath->GetPathSegmentCount(member, &count) == kNoErr) same += count == wanted;
+    });
     benchmark::DoNotOptimize(same);
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -151,26 +139,13 @@ void BM_ReadEveryPath(benchmark::State& state) {
   std::vector<AIPathSegment> segments;
   for (auto _ : state) {
     std::int64_t anchors = 0;
-    std::int32_t layers = 0;
-    sAILayer->CountLayers(&layers);
-    ArtSet members;
-    for (std::int32_t i = layers - 1; i >= 0; --i) {
-      AILayerHandle layer = nullptr;
-      sAILayer->GetNthLayer(i, &layer);
-      if (members.FillFromLayer(layer) != kNoErr) continue;
-      for (auto k = static_cast<std::int64_t>(members.Count()) - 1; k >= 0; --k) {
-        AIArtHandle member = nullptr;
-        AIArtType type = kUnknownArt;
-        std::int16_t count = 0;
-        if (members.Get(k, &member) != kNoErr || sAIArt->GetArtType(member, &type) != kNoErr ||
-            type != kPathArt || sAIPath->GetPathSegmentCount(member, &count) != kNoErr) {
-          continue;
-        }
-        segments.resize(static_cast<std::size_t>(count));
-        if (count > 0 && sAIPath->GetPathSegments(member, 0, count, segments.data()) == kNoErr)
-          anchors += count;
-      }
-    }
+    ForEachPathInStackOrder([&](AIArtHandle member) {
+      std::int16_t count = 0;
+      if (sAIPath->GetPathSegmentCount(member, &count) != kNoErr) return;
+      segments.resize(static_cast<std::size_t>(count));
+      if (count > 0 && sAIPath->GetPathSegments(member, 0, count, segments.data()) == kNoErr)
+        anchors += count;
+    });
     benchmark::DoNotOptimize(anchors);
   }
   state.counters["paths"] = static_cast<double>(BenchHost::Get().Doc().ArtCount());

@@ -169,36 +169,10 @@ void GeometryIndex::Build() {
   disposed_.clear();
   made_.clear();
   try {
-    walkError_ = Walk();
+    walkError_ = ForEachPathInStackOrder([this](AIArtHandle path) { File(path); });
   } catch (const std::bad_alloc&) {
     walkError_ = kOutOfMemoryErr;
   }
-}
-
-// The walk of CollectOverlaps: the layers from the bottom of the list up, each layer's art from
-// its back-most member; the first host error ends it.
-AIErr GeometryIndex::Walk() {
-  std::int32_t layerCount = 0;
-  if (AIErr error = sAILayer->CountLayers(&layerCount); error != kNoErr) return error;
-  ArtSet members;
-  for (std::int32_t layerIndex = layerCount - 1; layerIndex >= 0; --layerIndex) {
-    AILayerHandle layer = nullptr;
-    if (AIErr error = sAILayer->GetNthLayer(layerIndex, &layer); error != kNoErr) return error;
-    if (AIErr error = members.FillFromLayer(layer); error != kNoErr) return error;
-    // Room for the layer's paths at once, rather than growing the table path by path.
-    const std::size_t room = paths_.size() + members.Count();
-    paths_.reserve(room);
-    next_.reserve(room);
-    chains_.reserve(room);
-    for (auto index = static_cast<std::int64_t>(members.Count()) - 1; index >= 0; --index) {
-      AIArtHandle member = nullptr;
-      if (AIErr error = members.Get(index, &member); error != kNoErr) return error;
-      AIArtType type = kUnknownArt;
-      if (AIErr error = sAIArt->GetArtType(member, &type); error != kNoErr) return error;
-      if (type == kPathArt) File(member);
-    }
-  }
-  return kNoErr;
 }
 
 void GeometryIndex::File(AIArtHandle path) {

@@ -64,7 +64,6 @@ class GeometryIndex {
   // CollectOverlaps for this path alone.
   static AIErr CollectWalked(AIArtHandle path, bool ask, ArtList* overlaps, std::size_t* count);
   void Build();
-  AIErr Walk();
   void File(AIArtHandle path);
   bool Key(AIArtHandle path, std::uint64_t& key);
 

@@ -15,9 +15,7 @@ AIErr OfferUnlock(AIArtHandle copy) {
   return kNoErr;
 }
 
-namespace {
-
-AIErr Walk(AIArtHandle path, ArtList& overlaps, bool ask) {
+AIErr ForEachPathInStackOrder(const std::function<void(AIArtHandle)>& visit) {
   std::int32_t layerCount = 0;
   if (AIErr error = sAILayer->CountLayers(&layerCount); error != kNoErr) return error;
   ArtSet members;
@@ -30,23 +28,23 @@ AIErr Walk(AIArtHandle path, ArtList& overlaps, bool ask) {
       if (AIErr error = members.Get(index, &member); error != kNoErr) return error;
       AIArtType type = kUnknownArt;
       if (AIErr error = sAIArt->GetArtType(member, &type); error != kNoErr) return error;
-      if (type != kPathArt || !sAIArt->ArtsHaveEqualPaths(path, member)) continue;
-      if (ask) {
-        // An alert the host cannot show changes nothing; the copy is listed all the same.
-        static_cast<void>(OfferUnlock(member));
-      }
-      overlaps.push_back(member);
+      if (type == kPathArt) visit(member);
     }
   }
   return kNoErr;
 }
 
-}  // namespace
-
 AIErr CollectOverlaps(AIArtHandle path, ArtList& overlaps, bool ask) {
   overlaps.clear();
   try {
-    return Walk(path, overlaps, ask);
+    return ForEachPathInStackOrder([&](AIArtHandle member) {
+      if (!sAIArt->ArtsHaveEqualPaths(path, member)) return;
+      if (ask) {
+        // An alert the host cannot show changes nothing; the copy is listed all the same.
+        static_cast<void>(OfferUnlock(member));
+      }
+      overlaps.push_back(member);
+    });
   } catch (const ai::Error& error) {
     return error.code();
   } catch (const std::bad_alloc&) {

@@ -2,7 +2,14 @@
 // reports equal to it, listed from the back-most to the front-most.
 #pragma once
 
+#include <functional>
+
 #include "engine/ArtSet.h"
+
+// Visits every path of the document in the order stacks are listed: the layers from the bottom
+// of the list up, each layer's art from its back-most member. The first host error ends the walk
+// and is returned.
+AIErr ForEachPathInStackOrder(const std::function<void(AIArtHandle)>& visit);
 
 // Asks whether to unlock and show copy when the user cannot change it as it is, and does so on
 // Yes; an unlock that fails gets an error alert, whose host error is returned.

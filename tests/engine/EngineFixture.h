@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
+#include "engine/ArtSet.h"
 #include "engine/LayerPathMap.h"
 #include "host/core/Host.h"
 #include "host/core/Session.h"
@@ -58,6 +60,11 @@ class EngineTest : public ::testing::Test {
   }
   host::Document& Doc() { return *env_.host.documents().current(); }
   AIArtHandle Art(const char* id) { return Doc().FindArt(id)->handle(); }
+  ArtList Ids(std::initializer_list<const char*> ids) {
+    ArtList list;
+    for (const char* id : ids) list.push_back(Art(id));
+    return list;
+  }
   AILayerHandle Layer(const char* id) { return Doc().FindLayer(id)->handle(); }
   std::string Saved() { return host::WriteDocument(Doc()); }
   std::string Text() { return env_.host.transcript().Text(); }

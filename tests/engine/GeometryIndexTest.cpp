@@ -44,11 +44,6 @@ constexpr char kVariants[] = R"({
 class GeometryIndexTest : public EngineTest {
  protected:
   void SetUp() override { Open(kStackedRoads); }
-  ArtList Ids(std::initializer_list<const char*> ids) {
-    ArtList list;
-    for (const char* id : ids) list.push_back(Art(id));
-    return list;
-  }
   std::uint64_t KeyOf(const char* id) {
     std::uint64_t key = 0;
     std::vector<AIPathSegment> scratch;

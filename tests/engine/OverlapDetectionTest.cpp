@@ -18,11 +18,6 @@ const std::string kQuestion = std::string("alert question \"") + kUnlockOverlapQ
 class OverlapDetection : public EngineTest {
  protected:
   void SetUp() override { Open(kStackedRoads); }
-  ArtList Ids(std::initializer_list<const char*> ids) {
-    ArtList list;
-    for (const char* id : ids) list.push_back(Art(id));
-    return list;
-  }
 };
 
 TEST_F(OverlapDetection, ListsEveryCopyFromTheBottomLayerUpAndFrontMostLast) {
