@@ -89,11 +89,13 @@ Layer& Document::NewLayer(Layer* reference, AIPaintOrder order, std::string titl
 void Document::MoveLayer(Layer& layer, Layer* reference, AIPaintOrder order) {
   if (!reference) {
     if (order != kPlaceAbove && order != kPlaceBelow) Refuse("a sublayer needs a parent layer");
+    ++arrangement_;
     Unlink(*layer.group_);
     Link(*layer.group_, *root_, order == kPlaceAbove ? root_->firstChild_ : nullptr);
     return;
   }
   CheckPlacement(*layer.group_, order, reference->group());
+  ++arrangement_;
   Unlink(*layer.group_);
   Place(*layer.group_, order, reference->group());
 }
@@ -222,6 +224,7 @@ Art& Document::CopyArt(const Art& source, Art* parent, Art* before) {
 void Document::MoveArt(Art& art, AIPaintOrder order, Art& reference) {
   if (art.IsLayerGroup() || art.root_) Refuse("layer groups move with their layers");
   CheckPlacement(art, order, reference);
+  ++arrangement_;
   Unlink(art);
   Place(art, order, reference);
 }
@@ -336,6 +339,7 @@ void Document::DestroySubtree(Art& top) {
   std::vector<Art*> doomed{&top};
   ForEachArtIn(top, [&](Art& art) { doomed.push_back(&art); });
   for (Art* art : doomed) {
+    if (!art->changeLogged_) changedArt_.push_back(art->handle_);
     selected_.erase(art);
     if (Layer* layer = art->layer_) {
       if (current_ == layer) current_ = nullptr;

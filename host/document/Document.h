@@ -71,6 +71,9 @@ class Document {
   // the last call; stale handles among them belong to art disposed since. Indexes of the
   // document's geometry keep themselves current with this.
   std::vector<AIArtHandle> TakeChangedArt();
+  // Grows whenever art already in the document changes its place in paint order (art or a layer
+  // moved); making or removing art leaves the order of the rest as it was.
+  std::uint64_t arrangement() const { return arrangement_; }
 
   // ---- Handles: null, or the status, for handles that are stale or not of this document.
   Art* FindArt(AIArtHandle handle) const { return art_.Find(handle); }
@@ -162,6 +165,7 @@ class Document {
   SwatchLibrary swatches_;
   DocumentView view_;
   std::vector<AIArtHandle> changedArt_;
+  std::uint64_t arrangement_ = 0;
   // Every art that is selected or has selected anchors, so that deselecting on a large map
   // reaches only these.
   std::unordered_set<Art*> selected_;

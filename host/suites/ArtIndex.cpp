@@ -11,6 +11,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "host/document/PaintOrder.h"
 #include "host/suites/ArtBounds.h"
 #include "host/suites/HitGeometry.h"
 
@@ -151,6 +152,9 @@ class ArtIndex::Pieces {
   // The live entries near point, from the tree; stale ones met on the way are removed from it
   // when they outnumber the live ones, as they would be met again by every query near them.
   void Search(AIRealPoint point, AIReal tolerance, std::vector<AIArtHandle>* handles);
+  // Takes the art whose entries changed since the last answer out of it, and puts back, each at
+  // its place in paint order, those whose new entries are near the point.
+  void Amend(Document& document);
   // Appends the entries of art (a leaf) at version to *entries.
   static void EntriesOf(const Art& art, std::uint32_t version, std::vector<Entry>* entries);
   // Rebuilds the tree from its live entries once stale ones outnumber them.
@@ -166,12 +170,18 @@ class ArtIndex::Pieces {
   // their new entries.
   std::vector<AIArtHandle> touched_;
   std::vector<Entry> fresh_;
-  // The last query and its answer. The scissors ask at one point again and again while they cut
-  // and hide what they found; such a query starts from this answer and what changed since.
+  // The last query and its answer, front to back. The scissors ask at one point again and again
+  // while they cut and hide what they found; such a query starts from this answer and what
+  // changed since, as long as no art has moved in paint order.
+  struct Answer {
+    AIArtHandle handle;
+    Art* art;
+  };
   bool answered_ = false;
   AIRealPoint answeredPoint_{};
   AIReal answeredTolerance_ = 0;
-  std::vector<AIArtHandle> answer_;  // sorted
+  std::uint64_t answeredArrangement_ = 0;
+  std::vector<Answer> answer_;
 };
 
 void ArtIndex::Pieces::EntriesOf(const Art& art, std::uint32_t version,
@@ -333,38 +343,59 @@ void ArtIndex::Pieces::Search(AIRealPoint point, AIReal tolerance,
   }
 }
 
+void ArtIndex::Pieces::Amend(Document& document) {
+  if (touched_.empty()) return;
+  std::erase_if(answer_, [this](const Answer& answer) {
+    return std::binary_search(touched_.begin(), touched_.end(), answer.handle);
+  });
+  const AIRealPoint point = answeredPoint_;
+  const AIReal tolerance = answeredTolerance_;
+  std::vector<AIArtHandle> near;
+  for (const Entry& entry : fresh_) {
+    const Point& low = entry.box.min_corner();
+    const Point& high = entry.box.max_corner();
+    const bool overlaps =
+        low.get<0>() <= point.h + tolerance && high.get<0>() >= point.h - tolerance &&
+        low.get<1>() <= point.v + tolerance && high.get<1>() >= point.v - tolerance;
+    if (overlaps && Near(entry, point, tolerance)) near.push_back(entry.art);
+  }
+  std::sort(near.begin(), near.end());
+  near.erase(std::unique(near.begin(), near.end()), near.end());
+  for (AIArtHandle handle : near) {
+    Art* art = document.FindArt(handle);
+    if (art == nullptr) continue;
+    const auto at = std::partition_point(answer_.begin(), answer_.end(), [art](const Answer& a) {
+      return PaintsInFront(*a.art, *art);
+    });
+    answer_.insert(at, Answer{handle, art});
+  }
+}
+
 void ArtIndex::Pieces::Query(Document& document, AIRealPoint point, AIReal tolerance,
                              std::vector<Art*>* found) {
   Update(document);
-  found->clear();
-  std::vector<AIArtHandle> handles;
   if (answered_ && point.h == answeredPoint_.h && point.v == answeredPoint_.v &&
-      tolerance == answeredTolerance_) {
-    for (AIArtHandle handle : answer_) {
-      if (!std::binary_search(touched_.begin(), touched_.end(), handle)) handles.push_back(handle);
-    }
-    for (const Entry& entry : fresh_) {
-      const Point& low = entry.box.min_corner();
-      const Point& high = entry.box.max_corner();
-      const bool overlaps =
-          low.get<0>() <= point.h + tolerance && high.get<0>() >= point.h - tolerance &&
-          low.get<1>() <= point.v + tolerance && high.get<1>() >= point.v - tolerance;
-      if (overlaps && Near(entry, point, tolerance)) {
-        handles.push_back(entry.art);
-      }
-    }
+      tolerance == answeredTolerance_ && document.arrangement() == answeredArrangement_) {
+    Amend(document);
   } else {
+    std::vector<AIArtHandle> handles;
     Search(point, tolerance, &handles);
+    std::sort(handles.begin(), handles.end());
+    handles.erase(std::unique(handles.begin(), handles.end()), handles.end());
+    std::vector<Art*> arts;
+    for (AIArtHandle handle : handles) {
+      if (Art* art = document.FindArt(handle)) arts.push_back(art);
+    }
+    SortFrontToBack(arts);
+    answer_.clear();
+    for (Art* art : arts) answer_.push_back(Answer{art->handle(), art});
+    answered_ = true;
+    answeredPoint_ = point;
+    answeredTolerance_ = tolerance;
+    answeredArrangement_ = document.arrangement();
   }
-  std::sort(handles.begin(), handles.end());
-  handles.erase(std::unique(handles.begin(), handles.end()), handles.end());
-  for (AIArtHandle handle : handles) {
-    if (Art* art = document.FindArt(handle)) found->push_back(art);
-  }
-  answer_ = std::move(handles);
-  answered_ = true;
-  answeredPoint_ = point;
-  answeredTolerance_ = tolerance;
+  found->clear();
+  for (const Answer& answer : answer_) found->push_back(answer.art);
 }
 
 ArtIndex::ArtIndex() : pieces_(std::make_unique<Pieces>()) {}

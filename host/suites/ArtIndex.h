@@ -5,8 +5,8 @@
 // box.
 //
 // The index follows the document's change log (Document::TakeChangedArt) before every query, so
-// art made, disposed or edited in between is found as it is now. Visibility, locking and paint
-// order are not indexed: callers check them on what a query gives.
+// art made, disposed or edited in between is found as it is now. Visibility and locking are not
+// indexed: callers check them on what a query gives.
 #pragma once
 
 #include <memory>
@@ -24,7 +24,7 @@ class ArtIndex {
   ArtIndex& operator=(ArtIndex&&) noexcept;
 
   // Fills *found with the live leaf art that may be hit at point within tolerance (every art
-  // the hit test could hit there, and few others), each once, in no particular order.
+  // the hit test could hit there, and few others), each once, front to back.
   void Query(Document& document, AIRealPoint point, AIReal tolerance, std::vector<Art*>* found);
 
  private:

@@ -1,6 +1,5 @@
 // The hit test suite: the front-most visible, unlocked art under a point, within 3 points at
 // 100 % zoom. Results are counted handles that the plug-in must release.
-#include <algorithm>
 #include <vector>
 
 #include "host/core/Faultable.h"
@@ -14,60 +13,21 @@ namespace {
 
 constexpr AIReal kTolerance = 3;  // points on screen at 100 %
 
-// The art and its enclosing art, from the top-level layer group down.
-void Ancestry(const Art& art, std::vector<const Art*>* chain) {
-  chain->clear();
-  for (const Art* at = &art; at != nullptr; at = at->parent()) chain->push_back(at);
-  std::reverse(chain->begin(), chain->end());
-}
-
-// Whether a is painted in front of b (two distinct leaf art): where their ancestries part, the
-// sibling that comes first in its container.
-bool InFront(const Art& a, const Art& b) {
-  if (a.parent() == b.parent()) return a.siblingOrder() < b.siblingOrder();
-  thread_local std::vector<const Art*> chainA, chainB;
-  Ancestry(a, &chainA);
-  Ancestry(b, &chainB);
-  std::size_t level = 0;
-  while (level < chainA.size() && level < chainB.size() && chainA[level] == chainB[level]) ++level;
-  if (level == chainA.size() || level == chainB.size()) return level == chainA.size();
-  return chainA[level]->siblingOrder() < chainB[level]->siblingOrder();
-}
-
-// The front-most visible, unlocked art among the candidates that point hits, or null. Testing a
-// candidate's geometry is the dear part, so the front-most candidate is tested first: it is hit
-// nearly always. After a few misses the rest are tested as they come, keeping the work linear.
+// The front-most visible, unlocked art among the candidates (front to back) that point hits,
+// or null.
 const Art* FrontMostHit(const Document& document, const std::vector<Art*>& candidates,
                         AIRealPoint point, AIReal tolerance, ArtHit* where) {
-  constexpr int kFrontFirstTries = 8;
-  std::vector<const Art*> open;
-  open.reserve(candidates.size());
   for (const Art* candidate : candidates) {
-    if (document.IsArtVisible(*candidate) && document.IsArtEditable(*candidate)) {
-      open.push_back(candidate);
+    if (document.IsArtVisible(*candidate) && document.IsArtEditable(*candidate) &&
+        HitArt(*candidate, point, tolerance, where)) {
+      return candidate;
     }
   }
-  for (int tries = 0; tries < kFrontFirstTries && !open.empty(); ++tries) {
-    std::size_t front = 0;
-    for (std::size_t i = 1; i < open.size(); ++i) {
-      if (InFront(*open[i], *open[front])) front = i;
-    }
-    if (HitArt(*open[front], point, tolerance, where)) return open[front];
-    open[front] = open.back();
-    open.pop_back();
-  }
-  const Art* front = nullptr;
-  for (const Art* candidate : open) {
-    if (front != nullptr && !InFront(*candidate, *front)) continue;
-    ArtHit hit;
-    if (!HitArt(*candidate, point, tolerance, &hit)) continue;
-    front = candidate;
-    *where = hit;
-  }
-  return front;
+  return nullptr;
 }
 
-// The leaf art under the point, from the index or, for one given art, from its own tree.
+// The leaf art under the point, front to back, from the index or, for one given art, from its
+// own tree.
 void Candidates(Document& document, Art* within, AIRealPoint point, AIReal tolerance,
                 std::vector<Art*>* found) {
   if (within == nullptr) {

@@ -5,6 +5,7 @@
 
 #include "TestDocuments.h"
 #include "host/document/DocumentError.h"
+#include "host/document/PaintOrder.h"
 
 namespace host {
 namespace {
@@ -177,6 +178,33 @@ TEST(PaintOrder, SiblingOrderFollowsThePaintOrderThroughManyInsertionsAnywhere) 
     for (const Art* art = layer.group().firstChild(); art->behind(); art = art->behind()) {
       ASSERT_LT(art->siblingOrder(), art->behind()->siblingOrder()) << "insertion " << i;
     }
+  }
+}
+
+TEST(PaintOrder, SortingFrontToBackAgreesWithTheWalkAcrossLayersSublayersAndGroups) {
+  LayeredDocument d;
+  std::mt19937 random(5);
+  std::vector<Art*> containers{&d.a.group(), &d.b.group(), &d.a1.group(), &d.a1a.group()};
+  for (int i = 0; i < 60; ++i) {
+    Art& container = *containers[random() % containers.size()];
+    if (random() % 4 == 0) {
+      containers.push_back(&AddGroup(d.document, container, "g" + std::to_string(i)));
+    } else {
+      d.document.NewArt(kPathArt, random() % 2 ? kPlaceInsideOnTop : kPlaceInsideOnBottom,
+                        container);
+    }
+  }
+  std::vector<Art*> walked;  // leaves, which a walk visits front to back
+  d.document.ForEachArt([&](Art& art) {
+    if (!art.IsContainer()) walked.push_back(&art);
+  });
+  std::vector<Art*> sorted = walked;
+  std::shuffle(sorted.begin(), sorted.end(), random);
+  SortFrontToBack(sorted);
+  EXPECT_EQ(sorted, walked);
+  for (std::size_t i = 1; i < walked.size(); ++i) {
+    EXPECT_TRUE(PaintsInFront(*walked[i - 1], *walked[i]));
+    EXPECT_FALSE(PaintsInFront(*walked[i], *walked[i - 1]));
   }
 }
 

@@ -113,7 +113,7 @@ TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
   std::vector<AIArtHandle> made;
   AIRealPoint held{500, 500};
   for (int edits = 0; edits < 800; ++edits) {
-    const int edit = static_cast<int>(random() % 6);
+    const int edit = static_cast<int>(random() % 7);
     if (edit == 0 || made.empty()) {
       AIArtHandle art = nullptr;
       ASSERT_EQ(art_.NewArt(kPathArt, kPlaceAbove, nullptr, &art), kNoErr);
@@ -141,6 +141,13 @@ TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
         made.push_back(copy);
       } else if (edit == 4) {
         ASSERT_EQ(art_.SetArtUserAttr(art, kArtHidden, random() % 2 ? kArtHidden : 0), kNoErr);
+      } else if (edit == 5) {
+        // The art hit at the last point, or another, moved in paint order: the index's last
+        // answer there must not keep the old order.
+        host::Art* moved = doc().FindArt(ScanHit(doc(), held, 3));
+        if (moved == nullptr) moved = doc().FindArt(art);
+        host::Art& other = *doc().FindArt(made[random() % made.size()]);
+        if (&other != moved) doc().MoveArt(*moved, random() % 2 ? kPlaceAbove : kPlaceBelow, other);
       } else {
         AIPathStyle style{};
         style.fillPaint = random() % 4 == 0;
