@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <unordered_map>
 
 #include "host/document/PaintOrder.h"
@@ -73,35 +74,79 @@ void Part(const AIRealPoint (&c)[4], AIReal from, AIReal to, AIRealPoint (&part)
   part[3] = tail[0];
 }
 
-// A digest of what an art's entries are made from: its geometry, the reach of its stroke and
-// whether it is filled.
-std::uint64_t Shape(const Art& art) {
-  std::uint64_t digest = static_cast<std::uint64_t>(art.type());
+bool Finite(AIReal a, AIReal b, AIReal c, AIReal d) {
+  return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+}
+
+// A part of what an art is indexed by, which can pass unchanged from one art to another: a curve
+// of a path with the reach of its stroke (a lone anchor is a curve of four equal points), or a
+// whole box (of a filled path, or of other art), hit anywhere inside.
+struct Unit {
+  bool whole = false;
+  AIRealPoint c[4]{};
+  AIReal halfStroke = 0;
+  AIRealRect box{};
+  std::uint64_t key = 0;  // a digest of all the above, by which units are matched
+};
+
+std::uint64_t Digest(bool whole, const AIRealPoint (&c)[4], AIReal halfStroke,
+                     const AIRealRect& box) {
+  std::uint64_t digest = whole ? 1 : 2;
   auto mix = [&digest](AIReal value) {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     digest = (digest ^ bits) * 0x9E3779B97F4A7C15u;
     digest ^= digest >> 29;
   };
-  if (art.type() != kPathArt) {
-    const AIRealRect bounds = GeometricBounds(art);
-    for (AIReal edge : {bounds.left, bounds.top, bounds.right, bounds.bottom}) mix(edge);
+  if (whole) {
+    for (AIReal edge : {box.left, box.top, box.right, box.bottom}) mix(edge);
     return digest;
   }
-  mix(HalfWidestStroke(art));
-  mix(HasFill(art) ? 1 : 0);
-  mix(art.path().closed ? 1 : 0);
-  for (const Segment& segment : art.path().segments) {
-    for (const AIRealPoint& point : {segment.p, segment.in, segment.out}) {
-      mix(point.h);
-      mix(point.v);
-    }
+  mix(halfStroke);
+  for (const AIRealPoint& point : c) {
+    mix(point.h);
+    mix(point.v);
   }
   return digest;
 }
 
-bool Finite(AIReal a, AIReal b, AIReal c, AIReal d) {
-  return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+void AddCurve(const AIRealPoint (&c)[4], AIReal halfStroke, std::vector<Unit>* units) {
+  Unit unit;
+  std::copy(std::begin(c), std::end(c), unit.c);
+  unit.halfStroke = halfStroke;
+  unit.key = Digest(false, unit.c, halfStroke, unit.box);
+  units->push_back(unit);
+}
+
+void AddBox(const AIRealRect& box, std::vector<Unit>* units) {
+  Unit unit;
+  unit.whole = true;
+  unit.box = box;
+  unit.key = Digest(true, unit.c, 0, box);
+  units->push_back(unit);
+}
+
+// The units of a leaf art, in order.
+void UnitsOf(const Art& art, std::vector<Unit>* units) {
+  units->clear();
+  if (art.type() != kPathArt) {
+    AddBox(GeometricBounds(art), units);
+    return;
+  }
+  const AIReal halfStroke = HalfWidestStroke(art);
+  const auto& segments = art.path().segments;
+  const std::size_t count = segments.size();
+  if (count == 1) {
+    const AIRealPoint p = segments[0].p;
+    AddCurve({p, p, p, p}, halfStroke, units);
+  }
+  const std::size_t curves = art.path().closed && count > 1 ? count : (count > 0 ? count - 1 : 0);
+  for (std::size_t s = 0; s < curves; ++s) {
+    const Segment& from = segments[s];
+    const Segment& to = segments[(s + 1) % count];
+    AddCurve({from.p, from.out, to.in, to.p}, halfStroke, units);
+  }
+  if (count > 1 && HasFill(art)) AddBox(GeometricBounds(art), units);
 }
 
 }  // namespace
@@ -113,27 +158,25 @@ class ArtIndex::Pieces {
  private:
   using Point = boost::geometry::model::point<AIReal, 2, boost::geometry::cs::cartesian>;
   using Box = boost::geometry::model::box<Point>;
-  // A piece of a curve: its chord's box grown by reach, the distance within which the curve and
-  // its stroke lie around the chord. Whole boxes (fills, other art) have no chord.
-  // An art's entries of its current version; kept when the art goes, so that its entries can
-  // still tell they are stale.
-  struct Indexed {
-    std::uint32_t version = 0;
+  // The art whose unit made some entries; null once the unit is gone from every art, which
+  // makes the entries stale. A unit that one art loses and another gains in the same update
+  // (the two parts of a cut path) passes to the other art with its entries as they are.
+  struct Owner {
+    AIArtHandle art = nullptr;
     std::size_t entries = 0;
-    std::uint64_t shape = 0;  // of what the entries were made from
   };
+  // A piece of a curve: its chord's box grown by reach, the distance within which the curve and
+  // its stroke lie around the chord. Whole boxes have no chord.
   struct Entry {
     Box box;
-    AIArtHandle art;
-    const Indexed* indexed;  // the art's, filled in when the entry goes into the tree
+    Owner* owner;
     AIReal reach;
-    std::uint32_t version;  // entries of older versions of the art are stale
-    bool descending;        // the chord runs from the box's top left to its bottom right
-    bool whole;             // a whole box, hit anywhere inside
+    bool descending;  // the chord runs from the box's top left to its bottom right
+    bool whole;       // a whole box, hit anywhere inside
 
     // What the tree needs to find an entry it is to remove.
     friend bool operator==(const Entry& a, const Entry& b) {
-      return a.art == b.art && a.version == b.version && a.whole == b.whole &&
+      return a.owner == b.owner && a.whole == b.whole &&
              a.box.min_corner().get<0>() == b.box.min_corner().get<0>() &&
              a.box.min_corner().get<1>() == b.box.min_corner().get<1>() &&
              a.box.max_corner().get<0>() == b.box.max_corner().get<0>() &&
@@ -145,31 +188,45 @@ class ArtIndex::Pieces {
     const Box& operator()(const Entry& entry) const { return entry.box; }
   };
   using Tree = bgi::rtree<Entry, bgi::linear<16>, EntryBox>;
+  // A unit an art holds, by its digest.
+  struct Held {
+    std::uint64_t key;
+    Owner* owner;
+  };
 
+  void Build(Document& document);
   void Update(Document& document);
+  // The units of before that are among units, each at the place of its unit, taken out of
+  // before (null owners there); null owners in the answer where a unit is new.
+  static std::vector<Held> Keep(std::vector<Held>& before, const std::vector<Unit>& units);
+  // Indexes the art's new units, taking over those that other art gave up in this update.
+  void Reindex(AIArtHandle art, std::vector<Unit>& units, std::vector<Held>& held,
+               std::unordered_multimap<std::uint64_t, Owner*>& given);
   // Whether the entry's curve (or whole box) comes within tolerance of point.
   static bool Near(const Entry& entry, AIRealPoint point, AIReal tolerance);
   // The live entries near point, from the tree; stale ones met on the way are removed from it
   // when they outnumber the live ones, as they would be met again by every query near them.
   void Search(AIRealPoint point, AIReal tolerance, std::vector<AIArtHandle>* handles);
-  // Takes the art whose entries changed since the last answer out of it, and puts back, each at
-  // its place in paint order, those whose new entries are near the point.
+  // Takes the art whose units changed since the last answer out of it, and puts back, each at
+  // its place in paint order, those still near the point.
   void Amend(Document& document);
-  // Appends the entries of art (a leaf) at version to *entries.
-  static void EntriesOf(const Art& art, std::uint32_t version, std::vector<Entry>* entries);
+  // Appends the entries of a unit to *entries.
+  static void EntriesOf(const Unit& unit, Owner* owner, std::vector<Entry>* entries);
+  Owner* NewOwner(AIArtHandle art);
+  void Retire(Owner* owner);
   // Rebuilds the tree from its live entries once stale ones outnumber them.
   void DropStale();
-  bool Live(const Entry& entry) const;
 
   bool built_ = false;
   Tree tree_;
-  std::unordered_map<AIArtHandle, Indexed> versions_;
+  std::unordered_map<AIArtHandle, std::vector<Held>> held_;
+  std::deque<Owner> owners_;
+  std::vector<Owner*> retired_;  // their entries may still be in the tree
+  std::vector<Owner*> free_;     // no entry names them
   std::size_t liveEntries_ = 0;
   std::size_t staleEntries_ = 0;
-  // What the last update changed: the art whose entries went or were replaced (sorted), and
-  // their new entries.
+  // The art whose units changed in the last update (sorted), disposed art included.
   std::vector<AIArtHandle> touched_;
-  std::vector<Entry> fresh_;
   // The last query and its answer, front to back. The scissors ask at one point again and again
   // while they cut and hide what they found; such a query starts from this answer and what
   // changed since, as long as no art has moved in paint order.
@@ -184,59 +241,57 @@ class ArtIndex::Pieces {
   std::vector<Answer> answer_;
 };
 
-void ArtIndex::Pieces::EntriesOf(const Art& art, std::uint32_t version,
-                                 std::vector<Entry>* entries) {
-  auto whole = [&](const AIRealRect& r) {
+void ArtIndex::Pieces::EntriesOf(const Unit& unit, Owner* owner, std::vector<Entry>* entries) {
+  if (unit.whole) {
+    const AIRealRect& r = unit.box;
     if (!Finite(r.left, r.top, r.right, r.bottom)) return;
-    entries->push_back(Entry{Box({r.left, r.bottom}, {r.right, r.top}), art.handle(), nullptr, 0,
-                             version, false, true});
-  };
-  if (art.type() != kPathArt) {
-    whole(GeometricBounds(art));
+    entries->push_back(Entry{Box({r.left, r.bottom}, {r.right, r.top}), owner, 0, false, true});
     return;
   }
-  const AIReal halfStroke = HalfWidestStroke(art);
   auto piece = [&](const AIRealPoint(&c)[4]) {
-    const AIReal reach = halfStroke + Deviation(c);
+    const AIReal reach = unit.halfStroke + Deviation(c);
     const AIReal left = std::min(c[0].h, c[3].h), right = std::max(c[0].h, c[3].h);
     const AIReal bottom = std::min(c[0].v, c[3].v), top = std::max(c[0].v, c[3].v);
     if (!Finite(left, right, bottom, top) || !std::isfinite(reach)) return;
     const bool descending = (c[0].h < c[3].h) != (c[0].v < c[3].v);
     entries->push_back(Entry{Box({left - reach, bottom - reach}, {right + reach, top + reach}),
-                             art.handle(), nullptr, reach, version, descending, false});
+                             owner, reach, descending, false});
   };
-  const auto& segments = art.path().segments;
-  const std::size_t count = segments.size();
-  if (count == 1) {
-    const AIRealPoint p = segments[0].p;
-    piece({p, p, p, p});
+  const auto& c = unit.c;
+  const AIReal across =
+      std::max(std::min(std::abs(c[3].h - c[0].h), std::abs(c[3].v - c[0].v)), 2 * Deviation(c));
+  const int pieces =
+      std::isfinite(across)
+          ? std::clamp(static_cast<int>(std::ceil(across / kThinSide)), 1, kMostPieces)
+          : 1;
+  if (pieces == 1) {
+    piece(c);
+    return;
   }
-  const std::size_t curves = art.path().closed && count > 1 ? count : (count > 0 ? count - 1 : 0);
-  for (std::size_t s = 0; s < curves; ++s) {
-    const Segment& from = segments[s];
-    const Segment& to = segments[(s + 1) % count];
-    const AIRealPoint c[4] = {from.p, from.out, to.in, to.p};
-    const AIReal across =
-        std::max(std::min(std::abs(c[3].h - c[0].h), std::abs(c[3].v - c[0].v)), 2 * Deviation(c));
-    const int pieces =
-        std::isfinite(across)
-            ? std::clamp(static_cast<int>(std::ceil(across / kThinSide)), 1, kMostPieces)
-            : 1;
-    if (pieces == 1) {
-      piece(c);
-      continue;
-    }
-    for (int i = 0; i < pieces; ++i) {
-      AIRealPoint part[4];
-      Part(c, AIReal(i) / pieces, AIReal(i + 1) / pieces, part);
-      piece(part);
-    }
+  for (int i = 0; i < pieces; ++i) {
+    AIRealPoint part[4];
+    Part(c, AIReal(i) / pieces, AIReal(i + 1) / pieces, part);
+    piece(part);
   }
-  if (count > 1 && HasFill(art)) whole(GeometricBounds(art));
 }
 
-bool ArtIndex::Pieces::Live(const Entry& entry) const {
-  return entry.indexed->version == entry.version;
+ArtIndex::Pieces::Owner* ArtIndex::Pieces::NewOwner(AIArtHandle art) {
+  Owner* owner = nullptr;
+  if (free_.empty()) {
+    owner = &owners_.emplace_back();
+  } else {
+    owner = free_.back();
+    free_.pop_back();
+  }
+  *owner = Owner{art, 0};
+  return owner;
+}
+
+void ArtIndex::Pieces::Retire(Owner* owner) {
+  owner->art = nullptr;
+  liveEntries_ -= owner->entries;
+  staleEntries_ += owner->entries;
+  retired_.push_back(owner);
 }
 
 void ArtIndex::Pieces::DropStale() {
@@ -245,63 +300,127 @@ void ArtIndex::Pieces::DropStale() {
   std::vector<Entry> live;
   live.reserve(liveEntries_);
   for (const Entry& entry : tree_) {
-    if (Live(entry)) live.push_back(entry);
+    if (entry.owner->art != nullptr) live.push_back(entry);
   }
   tree_ = Tree(live.begin(), live.end());  // packed, which also makes queries fastest
   staleEntries_ = 0;
+  free_.insert(free_.end(), retired_.begin(), retired_.end());
+  retired_.clear();
+}
+
+void ArtIndex::Pieces::Reindex(AIArtHandle art, std::vector<Unit>& units, std::vector<Held>& held,
+                               std::unordered_multimap<std::uint64_t, Owner*>& given) {
+  std::vector<Entry> entries;
+  held.resize(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    if (held[i].owner != nullptr) continue;  // kept from before
+    const auto taken = given.find(units[i].key);
+    if (taken != given.end()) {
+      held[i] = Held{units[i].key, taken->second};
+      taken->second->art = art;
+      given.erase(taken);
+      continue;
+    }
+    Owner* owner = NewOwner(art);
+    entries.clear();
+    EntriesOf(units[i], owner, &entries);
+    owner->entries = entries.size();
+    tree_.insert(entries.begin(), entries.end());
+    liveEntries_ += entries.size();
+    held[i] = Held{units[i].key, owner};
+  }
+}
+
+void ArtIndex::Pieces::Build(Document& document) {
+  answered_ = false;
+  document.TakeChangedArt();
+  std::vector<Unit> units;
+  std::vector<Entry> entries;
+  document.ForEachArt([&](const Art& art) {
+    if (!IsLeaf(art)) return;
+    UnitsOf(art, &units);
+    std::vector<Held>& held = held_[art.handle()];
+    for (const Unit& unit : units) {
+      Owner* owner = NewOwner(art.handle());
+      const std::size_t before = entries.size();
+      EntriesOf(unit, owner, &entries);
+      owner->entries = entries.size() - before;
+      held.push_back(Held{unit.key, owner});
+    }
+  });
+  liveEntries_ = entries.size();
+  tree_ = Tree(entries.begin(), entries.end());
+  built_ = true;
+}
+
+std::vector<ArtIndex::Pieces::Held> ArtIndex::Pieces::Keep(std::vector<Held>& before,
+                                                           const std::vector<Unit>& units) {
+  std::sort(before.begin(), before.end(),
+            [](const Held& a, const Held& b) { return a.key < b.key; });
+  std::vector<Held> kept(units.size(), Held{0, nullptr});
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const std::uint64_t key = units[i].key;
+    auto at = std::lower_bound(before.begin(), before.end(), key,
+                               [](const Held& h, std::uint64_t k) { return h.key < k; });
+    while (at != before.end() && at->key == key && at->owner == nullptr) ++at;
+    if (at == before.end() || at->key != key) continue;
+    kept[i] = *at;
+    at->owner = nullptr;
+  }
+  return kept;
 }
 
 void ArtIndex::Pieces::Update(Document& document) {
-  std::vector<Entry> entries;
   touched_.clear();
-  fresh_.clear();
   if (!built_) {
-    answered_ = false;
-    document.TakeChangedArt();
-    document.ForEachArt([&](const Art& art) {
-      if (!IsLeaf(art)) return;
-      const std::size_t before = entries.size();
-      EntriesOf(art, 0, &entries);
-      Indexed& indexed = versions_[art.handle()];
-      indexed = Indexed{0, entries.size() - before, Shape(art)};
-      for (std::size_t i = before; i < entries.size(); ++i) entries[i].indexed = &indexed;
-    });
-    liveEntries_ = entries.size();
-    tree_ = Tree(entries.begin(), entries.end());
-    built_ = true;
+    Build(document);
     return;
   }
+  std::vector<Unit> units;
   std::vector<AIArtHandle> changed = document.TakeChangedArt();
   std::sort(changed.begin(), changed.end());
   changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
+  // First every changed art keeps the units it still has and gives up the others; then each
+  // takes what it lacks from those given up, or indexes it anew.
+  std::unordered_multimap<std::uint64_t, Owner*> given;
+  struct Lacking {
+    AIArtHandle art;
+    std::vector<Unit> units;
+    std::vector<Held> held;  // null owners where a unit is lacking
+  };
+  std::vector<Lacking> lacking;
   for (AIArtHandle handle : changed) {
     const Art* art = document.FindArt(handle);
     const bool leaf = art != nullptr && IsLeaf(*art);
-    const std::uint64_t shape = leaf ? Shape(*art) : 0;
-    Indexed* indexed = nullptr;
-    if (const auto found = versions_.find(handle); found != versions_.end()) {
-      // Hiding, locking, selecting or recolouring art leaves its entries as they are.
-      if (leaf && found->second.shape == shape) continue;
-      touched_.push_back(handle);
-      indexed = &found->second;
-      liveEntries_ -= indexed->entries;
-      staleEntries_ += indexed->entries;
-      *indexed = Indexed{indexed->version + 1, 0, 0};
+    const auto found = held_.find(handle);
+    if (found == held_.end() && !leaf) continue;
+    if (leaf) UnitsOf(*art, &units);
+    if (found != held_.end() && leaf && units.size() == found->second.size() &&
+        std::equal(units.begin(), units.end(), found->second.begin(),
+                   [](const Unit& u, const Held& h) { return u.key == h.key; })) {
+      continue;  // recoloured, or reached for change and left as it was
     }
-    if (!leaf) continue;
-    if (indexed == nullptr) {
-      touched_.push_back(handle);
-      indexed = &versions_[handle];
+    std::vector<Held> before;
+    if (found != held_.end()) {
+      before = std::move(found->second);
+      held_.erase(found);
     }
-    entries.clear();
-    EntriesOf(*art, indexed->version, &entries);
-    for (Entry& entry : entries) entry.indexed = indexed;
-    tree_.insert(entries.begin(), entries.end());
-    fresh_.insert(fresh_.end(), entries.begin(), entries.end());
-    indexed->entries = entries.size();
-    indexed->shape = shape;
-    liveEntries_ += entries.size();
+    touched_.push_back(handle);
+    if (!leaf) {
+      for (const Held& held : before) given.emplace(held.key, held.owner);
+      continue;
+    }
+    std::vector<Held> held = Keep(before, units);
+    for (const Held& left : before) {
+      if (left.owner != nullptr) given.emplace(left.key, left.owner);
+    }
+    lacking.push_back(Lacking{handle, units, std::move(held)});
   }
+  for (Lacking& art : lacking) {
+    Reindex(art.art, art.units, art.held, given);
+    held_.emplace(art.art, std::move(art.held));
+  }
+  for (const auto& [key, owner] : given) Retire(owner);
   DropStale();
 }
 
@@ -327,12 +446,12 @@ void ArtIndex::Pieces::Search(AIRealPoint point, AIReal tolerance,
   std::size_t live = 0;
   tree_.query(bgi::intersects(area) && bgi::satisfies([&](const Entry& entry) {
                 if (!Near(entry, point, tolerance)) return false;
-                if (Live(entry)) return true;
+                if (entry.owner->art != nullptr) return true;
                 stale.push_back(entry);
                 return false;
               }),
               boost::iterators::make_function_output_iterator([&](const Entry& entry) {
-                handles->push_back(entry.art);
+                handles->push_back(entry.owner->art);
                 ++live;
               }));
   // Removing is dear; it pays only where stale entries crowd out the live ones, as along a road
@@ -348,22 +467,24 @@ void ArtIndex::Pieces::Amend(Document& document) {
   std::erase_if(answer_, [this](const Answer& answer) {
     return std::binary_search(touched_.begin(), touched_.end(), answer.handle);
   });
-  const AIRealPoint point = answeredPoint_;
-  const AIReal tolerance = answeredTolerance_;
-  std::vector<AIArtHandle> near;
-  for (const Entry& entry : fresh_) {
-    const Point& low = entry.box.min_corner();
-    const Point& high = entry.box.max_corner();
-    const bool overlaps =
-        low.get<0>() <= point.h + tolerance && high.get<0>() >= point.h - tolerance &&
-        low.get<1>() <= point.v + tolerance && high.get<1>() >= point.v - tolerance;
-    if (overlaps && Near(entry, point, tolerance)) near.push_back(entry.art);
-  }
-  std::sort(near.begin(), near.end());
-  near.erase(std::unique(near.begin(), near.end()), near.end());
-  for (AIArtHandle handle : near) {
+  std::vector<Unit> units;
+  std::vector<Entry> entries;
+  for (AIArtHandle handle : touched_) {
     Art* art = document.FindArt(handle);
-    if (art == nullptr) continue;
+    if (art == nullptr || !IsLeaf(*art)) continue;
+    UnitsOf(*art, &units);
+    entries.clear();
+    for (const Unit& unit : units) EntriesOf(unit, nullptr, &entries);
+    const AIRealPoint point = answeredPoint_;
+    const AIReal tolerance = answeredTolerance_;
+    const bool near = std::any_of(entries.begin(), entries.end(), [&](const Entry& entry) {
+      const Point& low = entry.box.min_corner();
+      const Point& high = entry.box.max_corner();
+      return low.get<0>() <= point.h + tolerance && high.get<0>() >= point.h - tolerance &&
+             low.get<1>() <= point.v + tolerance && high.get<1>() >= point.v - tolerance &&
+             Near(entry, point, tolerance);
+    });
+    if (!near) continue;
     const auto at = std::partition_point(answer_.begin(), answer_.end(), [art](const Answer& a) {
       return PaintsInFront(*a.art, *art);
     });

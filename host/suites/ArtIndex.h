@@ -5,8 +5,10 @@
 // box.
 //
 // The index follows the document's change log (Document::TakeChangedArt) before every query, so
-// art made, disposed or edited in between is found as it is now. Visibility and locking are not
-// indexed: callers check them on what a query gives.
+// art made, disposed or edited in between is found as it is now. An edited path keeps the
+// entries of the curves it still has, and curves that pass from one path to another in one
+// update (a path cut in two) take their entries along, so that a cut indexes only the curves it
+// made. Visibility and locking are not indexed: callers check them on what a query gives.
 #pragma once
 
 #include <memory>

@@ -139,6 +139,17 @@ TEST_F(HitTestSuiteTest, TheIndexAnswersLikeAPlainScanThroughEditsOfEveryKind) {
         AIArtHandle copy = nullptr;
         ASSERT_EQ(art_.DuplicateArt(art, kPlaceAbove, art, &copy), kNoErr);
         made.push_back(copy);
+        // Half the time split as the scissors do, the copy keeping the curves after anchor k:
+        // the index passes those curves' entries from the path to the copy.
+        std::int16_t n = 0;
+        ASSERT_EQ(paths_.GetPathSegmentCount(art, &n), kNoErr);
+        if (n > 2 && random() % 2 == 0) {
+          const auto k = static_cast<std::int16_t>(1 + random() % (n - 2));
+          ASSERT_EQ(paths_.DeletePathSegments(copy, 0, k), kNoErr);
+          ASSERT_EQ(paths_.DeletePathSegments(art, static_cast<std::int16_t>(k + 1),
+                                              static_cast<std::int16_t>(n - k - 1)),
+                    kNoErr);
+        }
       } else if (edit == 4) {
         ASSERT_EQ(art_.SetArtUserAttr(art, kArtHidden, random() % 2 ? kArtHidden : 0), kNoErr);
       } else if (edit == 5) {
