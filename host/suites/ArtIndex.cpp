@@ -11,6 +11,7 @@
 #include <cstring>
 #include <deque>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "host/document/PaintOrder.h"
 #include "host/suites/ArtBounds.h"
@@ -32,12 +33,18 @@ bool IsLeaf(const Art& art) {
          (type == kPathArt || type == kTextFrameArt || type == kPlacedArt || type == kRasterArt);
 }
 
-AIReal SegmentDistance(AIRealPoint a, AIRealPoint b, AIRealPoint point) {
+// From point to the nearest point of the segment a–b.
+AIRealPoint ToSegment(AIRealPoint a, AIRealPoint b, AIRealPoint point) {
   const AIReal dh = b.h - a.h, dv = b.v - a.v;
   const AIReal length = dh * dh + dv * dv;
   const AIReal t =
       length > 0 ? std::clamp(((point.h - a.h) * dh + (point.v - a.v) * dv) / length, 0.0, 1.0) : 0;
-  return std::hypot(a.h + t * dh - point.h, a.v + t * dv - point.v);
+  return {a.h + t * dh - point.h, a.v + t * dv - point.v};
+}
+
+AIReal SegmentDistance(AIRealPoint a, AIRealPoint b, AIRealPoint point) {
+  const AIRealPoint to = ToSegment(a, b, point);
+  return std::hypot(to.h, to.v);
 }
 
 // How far the curve strays from its chord at most: it lies in the hull of its control points.
@@ -153,7 +160,7 @@ void UnitsOf(const Art& art, std::vector<Unit>* units) {
 
 class ArtIndex::Pieces {
  public:
-  void Query(Document& document, AIRealPoint point, AIReal tolerance, std::vector<Art*>* found);
+  const std::vector<Art*>& Query(Document& document, AIRealPoint point, AIReal tolerance);
 
  private:
   using Point = boost::geometry::model::point<AIReal, 2, boost::geometry::cs::cartesian>;
@@ -230,15 +237,12 @@ class ArtIndex::Pieces {
   // The last query and its answer, front to back. The scissors ask at one point again and again
   // while they cut and hide what they found; such a query starts from this answer and what
   // changed since, as long as no art has moved in paint order.
-  struct Answer {
-    AIArtHandle handle;
-    Art* art;
-  };
   bool answered_ = false;
   AIRealPoint answeredPoint_{};
   AIReal answeredTolerance_ = 0;
   std::uint64_t answeredArrangement_ = 0;
-  std::vector<Answer> answer_;
+  std::vector<Art*> answer_;
+  std::unordered_map<AIArtHandle, const Art*> inAnswer_;  // by handle, as art may be gone
 };
 
 void ArtIndex::Pieces::EntriesOf(const Unit& unit, Owner* owner, std::vector<Entry>* entries) {
@@ -435,7 +439,11 @@ bool ArtIndex::Pieces::Near(const Entry& entry, AIRealPoint point, AIReal tolera
       1e-9 * (1 + std::max({std::abs(left), std::abs(right), std::abs(bottom), std::abs(top)}));
   const AIRealPoint from{left, entry.descending ? top : bottom};
   const AIRealPoint to{right, entry.descending ? bottom : top};
-  return SegmentDistance(from, to, point) <= tolerance + entry.reach + slack;
+  // Squares, as hypot is dear and this runs for every entry a query meets. A square that
+  // overflows only lets in a candidate that the hit test turns away.
+  const AIRealPoint offset = ToSegment(from, to, point);
+  const AIReal within = tolerance + entry.reach + slack;
+  return offset.h * offset.h + offset.v * offset.v <= within * within;
 }
 
 void ArtIndex::Pieces::Search(AIRealPoint point, AIReal tolerance,
@@ -463,37 +471,41 @@ void ArtIndex::Pieces::Search(AIRealPoint point, AIReal tolerance,
 }
 
 void ArtIndex::Pieces::Amend(Document& document) {
-  if (touched_.empty()) return;
-  std::erase_if(answer_, [this](const Answer& answer) {
-    return std::binary_search(touched_.begin(), touched_.end(), answer.handle);
-  });
   std::vector<Unit> units;
   std::vector<Entry> entries;
+  const AIRealPoint point = answeredPoint_;
+  const AIReal tolerance = answeredTolerance_;
+  auto near = [&](const Entry& entry) {
+    const Point& low = entry.box.min_corner();
+    const Point& high = entry.box.max_corner();
+    return low.get<0>() <= point.h + tolerance && high.get<0>() >= point.h - tolerance &&
+           low.get<1>() <= point.v + tolerance && high.get<1>() >= point.v - tolerance &&
+           Near(entry, point, tolerance);
+  };
+  // All out first: disposed art among them must not be compared below.
+  for (AIArtHandle handle : touched_) {
+    if (const auto found = inAnswer_.find(handle); found != inAnswer_.end()) {
+      answer_.erase(std::find(answer_.begin(), answer_.end(), found->second));
+      inAnswer_.erase(found);
+    }
+  }
   for (AIArtHandle handle : touched_) {
     Art* art = document.FindArt(handle);
     if (art == nullptr || !IsLeaf(*art)) continue;
     UnitsOf(*art, &units);
     entries.clear();
     for (const Unit& unit : units) EntriesOf(unit, nullptr, &entries);
-    const AIRealPoint point = answeredPoint_;
-    const AIReal tolerance = answeredTolerance_;
-    const bool near = std::any_of(entries.begin(), entries.end(), [&](const Entry& entry) {
-      const Point& low = entry.box.min_corner();
-      const Point& high = entry.box.max_corner();
-      return low.get<0>() <= point.h + tolerance && high.get<0>() >= point.h - tolerance &&
-             low.get<1>() <= point.v + tolerance && high.get<1>() >= point.v - tolerance &&
-             Near(entry, point, tolerance);
+    if (!std::any_of(entries.begin(), entries.end(), near)) continue;
+    const auto at = std::partition_point(answer_.begin(), answer_.end(), [art](const Art* other) {
+      return PaintsInFront(*other, *art);
     });
-    if (!near) continue;
-    const auto at = std::partition_point(answer_.begin(), answer_.end(), [art](const Answer& a) {
-      return PaintsInFront(*a.art, *art);
-    });
-    answer_.insert(at, Answer{handle, art});
+    answer_.insert(at, art);
+    inAnswer_.emplace(handle, art);
   }
 }
 
-void ArtIndex::Pieces::Query(Document& document, AIRealPoint point, AIReal tolerance,
-                             std::vector<Art*>* found) {
+const std::vector<Art*>& ArtIndex::Pieces::Query(Document& document, AIRealPoint point,
+                                                 AIReal tolerance) {
   Update(document);
   if (answered_ && point.h == answeredPoint_.h && point.v == answeredPoint_.v &&
       tolerance == answeredTolerance_ && document.arrangement() == answeredArrangement_) {
@@ -508,15 +520,15 @@ void ArtIndex::Pieces::Query(Document& document, AIRealPoint point, AIReal toler
       if (Art* art = document.FindArt(handle)) arts.push_back(art);
     }
     SortFrontToBack(arts);
-    answer_.clear();
-    for (Art* art : arts) answer_.push_back(Answer{art->handle(), art});
+    inAnswer_.clear();
+    for (Art* art : arts) inAnswer_.emplace(art->handle(), art);
+    answer_ = std::move(arts);
     answered_ = true;
     answeredPoint_ = point;
     answeredTolerance_ = tolerance;
     answeredArrangement_ = document.arrangement();
   }
-  found->clear();
-  for (const Answer& answer : answer_) found->push_back(answer.art);
+  return answer_;
 }
 
 ArtIndex::ArtIndex() : pieces_(std::make_unique<Pieces>()) {}
@@ -524,9 +536,8 @@ ArtIndex::~ArtIndex() = default;
 ArtIndex::ArtIndex(ArtIndex&&) noexcept = default;
 ArtIndex& ArtIndex::operator=(ArtIndex&&) noexcept = default;
 
-void ArtIndex::Query(Document& document, AIRealPoint point, AIReal tolerance,
-                     std::vector<Art*>* found) {
-  pieces_->Query(document, point, tolerance, found);
+const std::vector<Art*>& ArtIndex::Query(Document& document, AIRealPoint point, AIReal tolerance) {
+  return pieces_->Query(document, point, tolerance);
 }
 
 }  // namespace host

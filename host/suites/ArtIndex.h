@@ -25,9 +25,9 @@ class ArtIndex {
   ArtIndex(ArtIndex&&) noexcept;
   ArtIndex& operator=(ArtIndex&&) noexcept;
 
-  // Fills *found with the live leaf art that may be hit at point within tolerance (every art
-  // the hit test could hit there, and few others), each once, front to back.
-  void Query(Document& document, AIRealPoint point, AIReal tolerance, std::vector<Art*>* found);
+  // The live leaf art that may be hit at point within tolerance (every art the hit test could
+  // hit there, and few others), each once, front to back; valid until the next query.
+  const std::vector<Art*>& Query(Document& document, AIRealPoint point, AIReal tolerance);
 
  private:
   class Pieces;  // the R-tree, kept out of this header

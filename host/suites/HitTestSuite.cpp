@@ -18,6 +18,8 @@ constexpr AIReal kTolerance = 3;  // points on screen at 100 %
 const Art* FrontMostHit(const Document& document, const std::vector<Art*>& candidates,
                         AIRealPoint point, AIReal tolerance, ArtHit* where) {
   for (const Art* candidate : candidates) {
+    // Its own hidden or locked flag first: the scissors hide what they cut, and ask again.
+    if ((candidate->ownAttributes() & (kArtHidden | kArtLocked)) != 0) continue;
     if (document.IsArtVisible(*candidate) && document.IsArtEditable(*candidate) &&
         HitArt(*candidate, point, tolerance, where)) {
       return candidate;
@@ -26,22 +28,14 @@ const Art* FrontMostHit(const Document& document, const std::vector<Art*>& candi
   return nullptr;
 }
 
-// The leaf art under the point, front to back, from the index or, for one given art, from its
-// own tree.
-void Candidates(Document& document, Art* within, AIRealPoint point, AIReal tolerance,
-                std::vector<Art*>* found) {
-  if (within == nullptr) {
-    Docs().artIndex().Query(document, point, tolerance, found);
-    return;
-  }
-  found->clear();
-  if (!within->IsContainer()) {
-    found->push_back(within);
-    return;
-  }
-  document.ForEachArtIn(*within, [found](Art& art) {
-    if (!art.IsContainer()) found->push_back(&art);
+// The leaf art of one given art, front to back.
+std::vector<Art*> LeavesOf(const Document& document, Art& within) {
+  if (!within.IsContainer()) return {&within};
+  std::vector<Art*> leaves;
+  document.ForEachArtIn(within, [&leaves](Art& art) {
+    if (!art.IsContainer()) leaves.push_back(&art);
   });
+  return leaves;
 }
 
 AIErr HitTest(AIArtHandle art, const AIRealPoint* point, std::int32_t request, AIHitRef* hit) {
@@ -62,8 +56,11 @@ AIErr HitTest(AIArtHandle art, const AIRealPoint* point, std::int32_t request, A
     if (within == nullptr) return Docs().RefusalCode();
   }
   const AIReal tolerance = kTolerance / document->view().zoom;
-  std::vector<Art*> candidates;
-  Candidates(*document, within, *point, tolerance, &candidates);
+  // The leaf art under the point, from the index or, for one given art, from its own tree.
+  std::vector<Art*> leaves;
+  if (within != nullptr) leaves = LeavesOf(*document, *within);
+  const std::vector<Art*>& candidates =
+      within != nullptr ? leaves : Docs().artIndex().Query(*document, *point, tolerance);
 
   Documents::Hit result;
   ArtHit where;

@@ -66,8 +66,7 @@ bool ValidControl(const char* control) {
 // The nearest anchor of visible art within the tolerance; the point itself when there is none.
 AIRealPoint SnapToAnchor(Document& document, AIRealPoint point) {
   const AIReal tolerance = kSnapTolerance / document.view().zoom;
-  std::vector<Art*> candidates;
-  Docs().artIndex().Query(document, point, tolerance, &candidates);
+  const std::vector<Art*>& candidates = Docs().artIndex().Query(document, point, tolerance);
   AIRealPoint snapped = point;
   AIReal nearest = tolerance;
   bool found = false;

@@ -230,8 +230,7 @@ TEST_F(HitTestSuiteTest, ACrossingPathIsACandidateOnlyNearItsCourse) {
                                  {{10000, 10000}, {10000, 10000}, {10000, 10000}, true}};
   ASSERT_EQ(paths_.SetPathSegments(art, 0, 2, ends), kNoErr);
   auto candidate = [&](AIReal h, AIReal v) {
-    std::vector<host::Art*> found;
-    host_.documents().artIndex().Query(doc(), {h, v}, 3, &found);
+    const std::vector<host::Art*>& found = host_.documents().artIndex().Query(doc(), {h, v}, 3);
     return std::find(found.begin(), found.end(), doc().FindArt(art)) != found.end();
   };
   EXPECT_TRUE(candidate(5000, 5002));
