@@ -11,7 +11,6 @@
 #include <cstring>
 #include <deque>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "host/document/PaintOrder.h"
 #include "host/suites/ArtBounds.h"
@@ -207,15 +206,16 @@ class ArtIndex::Pieces {
   // before (null owners there); null owners in the answer where a unit is new.
   static std::vector<Held> Keep(std::vector<Held>& before, const std::vector<Unit>& units);
   // Indexes the art's new units, taking over those that other art gave up in this update.
-  void Reindex(AIArtHandle art, std::vector<Unit>& units, std::vector<Held>& held,
-               std::unordered_multimap<std::uint64_t, Owner*>& given);
+  // given: sorted by key; what is taken from it is left with a null owner.
+  void Reindex(AIArtHandle art, const std::vector<Unit>& units, std::vector<Held>& held,
+               std::vector<Held>& given);
   // Whether the entry's curve (or whole box) comes within tolerance of point.
   static bool Near(const Entry& entry, AIRealPoint point, AIReal tolerance);
   // The live entries near point, from the tree; stale ones met on the way are removed from it
   // when they outnumber the live ones, as they would be met again by every query near them.
   void Search(AIRealPoint point, AIReal tolerance, std::vector<AIArtHandle>* handles);
   // Takes the art whose units changed since the last answer out of it, and puts back, each at
-  // its place in paint order, those still near the point.
+  // its place in paint order, those the point hits now.
   void Amend(Document& document);
   // Appends the entries of a unit to *entries.
   static void EntriesOf(const Unit& unit, Owner* owner, std::vector<Entry>* entries);
@@ -312,17 +312,19 @@ void ArtIndex::Pieces::DropStale() {
   retired_.clear();
 }
 
-void ArtIndex::Pieces::Reindex(AIArtHandle art, std::vector<Unit>& units, std::vector<Held>& held,
-                               std::unordered_multimap<std::uint64_t, Owner*>& given) {
+void ArtIndex::Pieces::Reindex(AIArtHandle art, const std::vector<Unit>& units,
+                               std::vector<Held>& held, std::vector<Held>& given) {
   std::vector<Entry> entries;
-  held.resize(units.size());
   for (std::size_t i = 0; i < units.size(); ++i) {
     if (held[i].owner != nullptr) continue;  // kept from before
-    const auto taken = given.find(units[i].key);
-    if (taken != given.end()) {
-      held[i] = Held{units[i].key, taken->second};
-      taken->second->art = art;
-      given.erase(taken);
+    const std::uint64_t key = units[i].key;
+    auto taken = std::lower_bound(given.begin(), given.end(), key,
+                                  [](const Held& h, std::uint64_t k) { return h.key < k; });
+    while (taken != given.end() && taken->key == key && taken->owner == nullptr) ++taken;
+    if (taken != given.end() && taken->key == key) {
+      held[i] = *taken;
+      taken->owner->art = art;
+      taken->owner = nullptr;
       continue;
     }
     Owner* owner = NewOwner(art);
@@ -331,7 +333,7 @@ void ArtIndex::Pieces::Reindex(AIArtHandle art, std::vector<Unit>& units, std::v
     owner->entries = entries.size();
     tree_.insert(entries.begin(), entries.end());
     liveEntries_ += entries.size();
-    held[i] = Held{units[i].key, owner};
+    held[i] = Held{key, owner};
   }
 }
 
@@ -386,7 +388,7 @@ void ArtIndex::Pieces::Update(Document& document) {
   changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
   // First every changed art keeps the units it still has and gives up the others; then each
   // takes what it lacks from those given up, or indexes it anew.
-  std::unordered_multimap<std::uint64_t, Owner*> given;
+  std::vector<Held> given;
   struct Lacking {
     AIArtHandle art;
     std::vector<Unit> units;
@@ -411,20 +413,23 @@ void ArtIndex::Pieces::Update(Document& document) {
     }
     touched_.push_back(handle);
     if (!leaf) {
-      for (const Held& held : before) given.emplace(held.key, held.owner);
+      given.insert(given.end(), before.begin(), before.end());
       continue;
     }
     std::vector<Held> held = Keep(before, units);
     for (const Held& left : before) {
-      if (left.owner != nullptr) given.emplace(left.key, left.owner);
+      if (left.owner != nullptr) given.push_back(left);
     }
-    lacking.push_back(Lacking{handle, units, std::move(held)});
+    lacking.push_back(Lacking{handle, std::move(units), std::move(held)});
   }
+  std::sort(given.begin(), given.end(), [](const Held& a, const Held& b) { return a.key < b.key; });
   for (Lacking& art : lacking) {
     Reindex(art.art, art.units, art.held, given);
     held_.emplace(art.art, std::move(art.held));
   }
-  for (const auto& [key, owner] : given) Retire(owner);
+  for (const Held& left : given) {
+    if (left.owner != nullptr) Retire(left.owner);
+  }
   DropStale();
 }
 
@@ -471,17 +476,6 @@ void ArtIndex::Pieces::Search(AIRealPoint point, AIReal tolerance,
 }
 
 void ArtIndex::Pieces::Amend(Document& document) {
-  std::vector<Unit> units;
-  std::vector<Entry> entries;
-  const AIRealPoint point = answeredPoint_;
-  const AIReal tolerance = answeredTolerance_;
-  auto near = [&](const Entry& entry) {
-    const Point& low = entry.box.min_corner();
-    const Point& high = entry.box.max_corner();
-    return low.get<0>() <= point.h + tolerance && high.get<0>() >= point.h - tolerance &&
-           low.get<1>() <= point.v + tolerance && high.get<1>() >= point.v - tolerance &&
-           Near(entry, point, tolerance);
-  };
   // All out first: disposed art among them must not be compared below.
   for (AIArtHandle handle : touched_) {
     if (const auto found = inAnswer_.find(handle); found != inAnswer_.end()) {
@@ -491,11 +485,13 @@ void ArtIndex::Pieces::Amend(Document& document) {
   }
   for (AIArtHandle handle : touched_) {
     Art* art = document.FindArt(handle);
-    if (art == nullptr || !IsLeaf(*art)) continue;
-    UnitsOf(*art, &units);
-    entries.clear();
-    for (const Unit& unit : units) EntriesOf(unit, nullptr, &entries);
-    if (!std::any_of(entries.begin(), entries.end(), near)) continue;
+    // Whether the point hits it is the question the answer is for, and quicker to ask of one art
+    // than building its pieces.
+    ArtHit hit;
+    if (art == nullptr || !IsLeaf(*art) ||
+        !HitArt(*art, answeredPoint_, answeredTolerance_, &hit)) {
+      continue;
+    }
     const auto at = std::partition_point(answer_.begin(), answer_.end(), [art](const Art* other) {
       return PaintsInFront(*other, *art);
     });
