@@ -22,8 +22,10 @@ namespace {
 namespace bgi = boost::geometry::index;
 
 // A piece's box is at most this thick across, so that a point lies in the boxes of few pieces
-// that pass far from it; a long diagonal curve is cut into pieces to keep within it.
+// that pass far from it, and at most this long, so that the tree's nodes, which box many
+// pieces, stay small too; a long curve is cut into pieces to keep within both.
 constexpr AIReal kThinSide = 1024;
+constexpr AIReal kLongSide = 2048;
 constexpr int kMostPieces = 64;
 
 bool IsLeaf(const Art& art) {
@@ -288,12 +290,13 @@ void ArtIndex::Pieces::EntriesOf(const Unit& unit, Owner* owner, std::vector<Ent
                              owner, reach, descending, false});
   };
   const auto& c = unit.c;
-  const AIReal across =
-      std::max(std::min(std::abs(c[3].h - c[0].h), std::abs(c[3].v - c[0].v)), 2 * Deviation(c));
+  const AIReal wide = std::abs(c[3].h - c[0].h), high = std::abs(c[3].v - c[0].v);
+  const AIReal across = std::max(std::min(wide, high), 2 * Deviation(c));
+  const AIReal along = std::max(wide, high);
+  const AIReal needed = std::max(std::ceil(across / kThinSide), std::ceil(along / kLongSide));
+  // Clamped before the conversion, which a huge count would overflow.
   const int pieces =
-      std::isfinite(across)
-          ? std::clamp(static_cast<int>(std::ceil(across / kThinSide)), 1, kMostPieces)
-          : 1;
+      std::isfinite(needed) ? static_cast<int>(std::clamp(needed, 1.0, AIReal{kMostPieces})) : 1;
   if (pieces == 1) {
     piece(c);
     return;
