@@ -8,6 +8,7 @@
 #include "host/document/Colors.h"
 #include "host/document/Document.h"
 #include "host/document/DocumentError.h"
+#include "host/document/PaintOrder.h"
 
 namespace host {
 namespace {
@@ -154,20 +155,11 @@ bool Document::LayerHasSelectedArt(const Layer& layer) const {
 // ---- Art sets
 
 std::vector<Art*> Document::SelectedArt() const {
-  // In the walk's order: each art keyed by its own and its containers' places among their
-  // siblings, from the top; a container's key is a prefix of its members' keys, so it comes first.
-  std::vector<std::pair<std::vector<std::uint64_t>, Art*>> keyed;
-  for (Art* art : selected_) {
-    if (art->layer_ || (art->attributes_ & kArtSelected) == 0) continue;
-    std::vector<std::uint64_t> key;
-    for (const Art* at = art; at != nullptr; at = at->parent()) key.push_back(at->siblingOrder());
-    std::reverse(key.begin(), key.end());
-    keyed.emplace_back(std::move(key), art);
-  }
-  std::sort(keyed.begin(), keyed.end());
   std::vector<Art*> selected;
-  selected.reserve(keyed.size());
-  for (const auto& [key, art] : keyed) selected.push_back(art);
+  for (Art* art : selected_) {
+    if (!art->layer_ && (art->attributes_ & kArtSelected) != 0) selected.push_back(art);
+  }
+  SortFrontToBack(selected);  // in the walk's order: a container before its members
   return selected;
 }
 

@@ -12,7 +12,8 @@ namespace host {
 // part, the sibling that comes first in its container; an art counts as in front of its members.
 bool PaintsInFront(const Art& a, const Art& b);
 
-// Sorts art of one document, none enclosing another, front to back.
+// Sorts art of one document front to back, as a walk meets it: an art that encloses others
+// comes before them.
 void SortFrontToBack(std::vector<Art*>& arts);
 
 }  // namespace host

@@ -86,30 +86,13 @@ bool Finite(AIReal a, AIReal b, AIReal c, AIReal d) {
   return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
 }
 
-// Whether point is within tolerance of art's box (for a path, the box of its control points
-// grown by its stroke): no art outside can be hit there. Quick, for a few changed art at a time.
+// Whether point is within tolerance of what art paints: no art outside can be hit there. Quick,
+// for a few changed art at a time.
 bool MayHit(const Art& art, AIRealPoint point, AIReal tolerance) {
-  AIRealRect box{};
-  AIReal margin = tolerance;
-  if (art.type() != kPathArt) {
-    box = GeometricBounds(art);
-  } else {
-    const auto& segments = art.path().segments;
-    if (segments.empty()) return false;
-    box = {segments[0].p.h, segments[0].p.v, segments[0].p.h, segments[0].p.v};
-    for (const Segment& segment : segments) {
-      for (const AIRealPoint& p : {segment.p, segment.in, segment.out}) {
-        box.left = std::min(box.left, p.h);
-        box.right = std::max(box.right, p.h);
-        box.bottom = std::min(box.bottom, p.v);
-        box.top = std::max(box.top, p.v);
-      }
-    }
-    margin += HalfWidestStroke(art);
-  }
+  const AIRealRect box = VisualBounds(art);
   // Written so that a box with a non-number edge counts as near.
-  return !(point.h < box.left - margin || point.h > box.right + margin ||
-           point.v < box.bottom - margin || point.v > box.top + margin);
+  return !(point.h < box.left - tolerance || point.h > box.right + tolerance ||
+           point.v < box.bottom - tolerance || point.v > box.top + tolerance);
 }
 
 // A part of what an art is indexed by, which can pass unchanged from one art to another: a curve
@@ -123,21 +106,20 @@ struct Unit {
   std::uint64_t key = 0;  // a digest of all the above, by which units are matched
 };
 
-std::uint64_t Digest(bool whole, const AIRealPoint (&c)[4], AIReal halfStroke,
-                     const AIRealRect& box) {
-  std::uint64_t digest = whole ? 1 : 2;
+std::uint64_t Digest(const Unit& unit) {
+  std::uint64_t digest = unit.whole ? 1 : 2;
   auto mix = [&digest](AIReal value) {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     digest = (digest ^ bits) * 0x9E3779B97F4A7C15u;
     digest ^= digest >> 29;
   };
-  if (whole) {
-    for (AIReal edge : {box.left, box.top, box.right, box.bottom}) mix(edge);
+  if (unit.whole) {
+    for (AIReal edge : {unit.box.left, unit.box.top, unit.box.right, unit.box.bottom}) mix(edge);
     return digest;
   }
-  mix(halfStroke);
-  for (const AIRealPoint& point : c) {
+  mix(unit.halfStroke);
+  for (const AIRealPoint& point : unit.c) {
     mix(point.h);
     mix(point.v);
   }
@@ -148,7 +130,7 @@ void AddCurve(const AIRealPoint (&c)[4], AIReal halfStroke, std::vector<Unit>* u
   Unit unit;
   std::copy(std::begin(c), std::end(c), unit.c);
   unit.halfStroke = halfStroke;
-  unit.key = Digest(false, unit.c, halfStroke, unit.box);
+  unit.key = Digest(unit);
   units->push_back(unit);
 }
 
@@ -156,7 +138,7 @@ void AddBox(const AIRealRect& box, std::vector<Unit>* units) {
   Unit unit;
   unit.whole = true;
   unit.box = box;
-  unit.key = Digest(true, unit.c, 0, box);
+  unit.key = Digest(unit);
   units->push_back(unit);
 }
 
@@ -227,6 +209,9 @@ class ArtIndex::Pieces {
     std::uint64_t key;
     Owner* owner;
   };
+  static void SortByKey(std::vector<Held>& held);
+  // The first of sorted with key whose owner is not yet taken (null), or null.
+  static Held* Untaken(std::vector<Held>& sorted, std::uint64_t key);
 
   void Build(Document& document);
   void Update(Document& document);
@@ -247,6 +232,8 @@ class ArtIndex::Pieces {
   void Amend(Document& document);
   // Appends the entries of a unit to *entries.
   static void EntriesOf(const Unit& unit, Owner* owner, std::vector<Entry>* entries);
+  // A new owner of the unit for art, its entries appended to *entries.
+  Held Index(AIArtHandle art, const Unit& unit, std::vector<Entry>* entries);
   Owner* NewOwner(AIArtHandle art);
   void Retire(Owner* owner);
   // Rebuilds the tree from its live entries once stale ones outnumber them.
@@ -341,28 +328,41 @@ void ArtIndex::Pieces::DropStale() {
   retired_.clear();
 }
 
+void ArtIndex::Pieces::SortByKey(std::vector<Held>& held) {
+  std::sort(held.begin(), held.end(), [](const Held& a, const Held& b) { return a.key < b.key; });
+}
+
+ArtIndex::Pieces::Held* ArtIndex::Pieces::Untaken(std::vector<Held>& sorted, std::uint64_t key) {
+  auto at = std::lower_bound(sorted.begin(), sorted.end(), key,
+                             [](const Held& h, std::uint64_t k) { return h.key < k; });
+  while (at != sorted.end() && at->key == key && at->owner == nullptr) ++at;
+  return at != sorted.end() && at->key == key ? &*at : nullptr;
+}
+
+ArtIndex::Pieces::Held ArtIndex::Pieces::Index(AIArtHandle art, const Unit& unit,
+                                               std::vector<Entry>* entries) {
+  Owner* owner = NewOwner(art);
+  const std::size_t before = entries->size();
+  EntriesOf(unit, owner, entries);
+  owner->entries = entries->size() - before;
+  return Held{unit.key, owner};
+}
+
 void ArtIndex::Pieces::Reindex(AIArtHandle art, const std::vector<Unit>& units,
                                std::vector<Held>& held, std::vector<Held>& given) {
   std::vector<Entry> entries;
   for (std::size_t i = 0; i < units.size(); ++i) {
     if (held[i].owner != nullptr) continue;  // kept from before
-    const std::uint64_t key = units[i].key;
-    auto taken = std::lower_bound(given.begin(), given.end(), key,
-                                  [](const Held& h, std::uint64_t k) { return h.key < k; });
-    while (taken != given.end() && taken->key == key && taken->owner == nullptr) ++taken;
-    if (taken != given.end() && taken->key == key) {
+    if (Held* taken = Untaken(given, units[i].key)) {
       held[i] = *taken;
       taken->owner->art = art;
       taken->owner = nullptr;
       continue;
     }
-    Owner* owner = NewOwner(art);
     entries.clear();
-    EntriesOf(units[i], owner, &entries);
-    owner->entries = entries.size();
+    held[i] = Index(art, units[i], &entries);
     tree_.insert(entries.begin(), entries.end());
     liveEntries_ += entries.size();
-    held[i] = Held{key, owner};
   }
 }
 
@@ -375,13 +375,7 @@ void ArtIndex::Pieces::Build(Document& document) {
     if (!IsLeaf(art)) return;
     UnitsOf(art, &units);
     std::vector<Held>& held = held_[art.handle()];
-    for (const Unit& unit : units) {
-      Owner* owner = NewOwner(art.handle());
-      const std::size_t before = entries.size();
-      EntriesOf(unit, owner, &entries);
-      owner->entries = entries.size() - before;
-      held.push_back(Held{unit.key, owner});
-    }
+    for (const Unit& unit : units) held.push_back(Index(art.handle(), unit, &entries));
   });
   liveEntries_ = entries.size();
   tree_ = Tree(entries.begin(), entries.end());
@@ -390,17 +384,13 @@ void ArtIndex::Pieces::Build(Document& document) {
 
 std::vector<ArtIndex::Pieces::Held> ArtIndex::Pieces::Keep(std::vector<Held>& before,
                                                            const std::vector<Unit>& units) {
-  std::sort(before.begin(), before.end(),
-            [](const Held& a, const Held& b) { return a.key < b.key; });
+  SortByKey(before);
   std::vector<Held> kept(units.size(), Held{0, nullptr});
   for (std::size_t i = 0; i < units.size(); ++i) {
-    const std::uint64_t key = units[i].key;
-    auto at = std::lower_bound(before.begin(), before.end(), key,
-                               [](const Held& h, std::uint64_t k) { return h.key < k; });
-    while (at != before.end() && at->key == key && at->owner == nullptr) ++at;
-    if (at == before.end() || at->key != key) continue;
-    kept[i] = *at;
-    at->owner = nullptr;
+    if (Held* at = Untaken(before, units[i].key)) {
+      kept[i] = *at;
+      at->owner = nullptr;
+    }
   }
   return kept;
 }
@@ -451,7 +441,7 @@ void ArtIndex::Pieces::Update(Document& document) {
     }
     lacking.push_back(Lacking{handle, std::move(units), std::move(held)});
   }
-  std::sort(given.begin(), given.end(), [](const Held& a, const Held& b) { return a.key < b.key; });
+  SortByKey(given);
   for (Lacking& art : lacking) {
     Reindex(art.art, art.units, art.held, given);
     held_.emplace(art.art, std::move(art.held));
