@@ -9,23 +9,10 @@
 #include "engine/GeometryIndex.h"
 #include "engine/OverlapOperations.h"
 #include "engine/OverlapSettingStore.h"
+#include "engine/Swatches.h"
 #include "frame/SuiteTables.h"
 
 namespace {
-
-// A pattern, custom colour or gradient must still be a swatch of the current document.
-bool ColorPresent(const AIColor& color) {
-  switch (color.kind) {
-    case kPattern:
-      return sAIPattern->ValidatePattern(color.c.p.pattern) == kNoErr;
-    case kCustomColor:
-      return sAICustomColor->ValidateCustomColor(color.c.c.color) == kNoErr;
-    case kGradient:
-      return sAIGradient->ValidateGradient(color.c.b.gradient) == kNoErr;
-    default:
-      return true;
-  }
-}
 
 enum class Check { kPassed, kStopped };
 
@@ -68,13 +55,12 @@ AIErr LayersUsable(const OverlapSetting& setting, Check& check) {
 }
 
 // Every swatch the entries' painted fills and strokes use must be in the document.
-Check SwatchesPresent(const OverlapSetting& setting) {
+Check SettingSwatchesPresent(const OverlapSetting& setting) {
   bool missing = false;
   for (std::int32_t i = 0; i < setting.Count(); ++i) {
     AIPathStyle style{};
     setting.StyleOfEntry(i, style);
-    if (style.fillPaint && !ColorPresent(style.fill.color)) missing = true;
-    if (style.strokePaint && !ColorPresent(style.stroke.color)) missing = true;
+    if (!SwatchesPresent(style)) missing = true;
   }
   if (!missing) return Check::kPassed;
   ShowErrorAlert(kSwatchMissingError);
@@ -137,7 +123,7 @@ AIErr CreateOverlapLines(const OverlapSettingStore& store, StackSearch search) {
   if (AIErr error = LayersUsable(*setting, check); error != kNoErr || check == Check::kStopped) {
     return error;
   }
-  if (SwatchesPresent(*setting) == Check::kStopped) return kNoErr;
+  if (SettingSwatchesPresent(*setting) == Check::kStopped) return kNoErr;
 
   // The paths replaced so far and their copies are in the document when the next path's stack
   // is looked for; the index follows them.

@@ -30,6 +30,17 @@ std::uint64_t Finish(std::uint64_t hash) {
 
 }  // namespace
 
+std::uint64_t GeometryKeyOf(bool closed, const std::vector<AIPathSegment>& segments) {
+  std::uint64_t hash = Mix(closed ? 1 : 2, static_cast<std::uint64_t>(segments.size()));
+  for (const AIPathSegment& segment : segments) {
+    for (AIReal value :
+         {segment.p.h, segment.p.v, segment.in.h, segment.in.v, segment.out.h, segment.out.v}) {
+      hash = Mix(hash, Bits(value));
+    }
+  }
+  return Finish(hash);
+}
+
 bool ReadGeometryKey(AIArtHandle path, std::uint64_t& key, std::vector<AIPathSegment>& scratch) {
   AIBoolean closed = 0;
   if (sAIPath->GetPathClosed(path, &closed) != kNoErr) return false;
@@ -37,14 +48,7 @@ bool ReadGeometryKey(AIArtHandle path, std::uint64_t& key, std::vector<AIPathSeg
   if (sAIPath->GetPathSegmentCount(path, &count) != kNoErr || count < 0) return false;
   scratch.resize(static_cast<std::size_t>(count));
   if (count > 0 && sAIPath->GetPathSegments(path, 0, count, scratch.data()) != kNoErr) return false;
-  std::uint64_t hash = Mix(closed != 0 ? 1 : 2, static_cast<std::uint64_t>(count));
-  for (const AIPathSegment& segment : scratch) {
-    for (AIReal value :
-         {segment.p.h, segment.p.v, segment.in.h, segment.in.v, segment.out.h, segment.out.v}) {
-      hash = Mix(hash, Bits(value));
-    }
-  }
-  key = Finish(hash);
+  key = GeometryKeyOf(closed != 0, scratch);
   return true;
 }
 

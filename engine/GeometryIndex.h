@@ -20,6 +20,9 @@ enum class StackSearch {
                    // key and the host's equality alone tells them apart (for tests)
 };
 
+// The key of a geometry given as the host's records (see ReadGeometryKey).
+std::uint64_t GeometryKeyOf(bool closed, const std::vector<AIPathSegment>& segments);
+
 // A key of a path's geometry: its closed flag, segment count and every anchor and both handles,
 // as the host's path suite gives them. Paths the host reports equal have equal keys (0 and -0 are
 // one value); unequal paths may share a key. False when the host cannot give the geometry.

@@ -37,7 +37,9 @@ bool DashesEqual(const AIDashStyle& a, const AIDashStyle& b) {
   return true;
 }
 
-bool StylesEqual(const AIPathStyle& a, const AIPathStyle& b) {
+}  // namespace
+
+bool PathStylesEqual(const AIPathStyle& a, const AIPathStyle& b) {
   if (a.fillPaint != b.fillPaint) return false;
   if (a.fillPaint && !ColorsEqual(a.fill.color, b.fill.color)) return false;
   if (a.strokePaint != b.strokePaint) return false;
@@ -47,8 +49,6 @@ bool StylesEqual(const AIPathStyle& a, const AIPathStyle& b) {
   return ColorsEqual(x.color, y.color) && x.overprint == y.overprint && x.cap == y.cap &&
          DashesEqual(x.dash, y.dash) && x.join == y.join && x.miterLimit == y.miterLimit;
 }
-
-}  // namespace
 
 bool ColorsEqual(const AIColor& x, const AIColor& y) {
   if (x.kind != y.kind) return false;
@@ -78,7 +78,7 @@ bool SettingsEqual(const OverlapSetting& a, const OverlapSetting& b) {
   const auto& right = b.Entries();
   for (std::size_t i = 0; i < left.size(); ++i) {
     if (left[i].layerPath.compare(right[i].layerPath) != 0) return false;
-    if (!StylesEqual(left[i].style, right[i].style)) return false;
+    if (!PathStylesEqual(left[i].style, right[i].style)) return false;
   }
   return true;
 }

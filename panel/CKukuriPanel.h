@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "engine/OverlapSettingStore.h"
+#include "engine/StackCheckCommands.h"
 #include "panel/CKukuriControls.h"
 #include "panel/CMvPanel.h"
 
@@ -43,5 +44,6 @@ class CKukuriPanel : public CMvPanel {
   void EditPreferences();
 
   std::unique_ptr<OverlapSettingStore> store_;
+  StackCheckMemory stackCheck_;  // what the last check found for the repair
   CKukuriControls controls_;
 };

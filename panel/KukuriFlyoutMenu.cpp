@@ -1,9 +1,11 @@
 // The road panel's flyout menu: the recent settings, the settings of the last batch capture,
-// and the commands that clear them, capture a batch and open the preferences.
+// the commands that clear them, capture a batch and open the preferences, and the check and
+// repair of the document's overlap lines.
 #include <string>
 
 #include "engine/Alerts.h"
 #include "engine/OverlapOperations.h"
+#include "engine/StackCheckCommands.h"
 #include "frame/AppContext.h"
 #include "frame/SuiteTables.h"
 #include "panel/CKukuriPanel.h"
@@ -22,10 +24,12 @@ enum : std::uint32_t {
   kAcquireBatchId = 100,
   kClearBatchId = 101,
   kPreferencesId = 200,
+  kCheckStacksId = 300,
+  kRepairStacksId = 301,
   kFirstHistoryId = 1000,
   kFirstBatchId = 2000,
 };
-constexpr std::uint32_t kSeparatorIds[] = {2, 4, 5, 6, 8, 9};
+constexpr std::uint32_t kSeparatorIds[] = {2, 4, 5, 6, 8, 9, 11};
 
 class MenuBuilder {
  public:
@@ -85,6 +89,11 @@ void CKukuriPanel::OnFlyoutMenuPreVisibility() {
   menu.Item(kClearBatchId, kClearBatchItem, store.BatchCount() >= 1);
   menu.Separator(kSeparatorIds[5]);
   menu.Item(kPreferencesId, kPreferencesItem);
+  menu.Separator(kSeparatorIds[6]);
+  std::int32_t layers = 0;
+  const bool documentOpen = sAILayer->CountLayers(&layers) == kNoErr && layers > 0;
+  menu.Item(kCheckStacksId, kCheckStacksItem, documentOpen);
+  menu.Item(kRepairStacksId, kRepairStacksItem, documentOpen && stackCheck_.mendable > 0);
 }
 
 void CKukuriPanel::OnFlyoutMenuItem(std::uint32_t itemId) {
@@ -112,6 +121,10 @@ void CKukuriPanel::OnFlyoutMenuItem(std::uint32_t itemId) {
     if (AskYesNo(kClearBatchQuestion)) store.ClearBatchList();
   } else if (itemId == kPreferencesId) {
     EditPreferences();
+  } else if (itemId == kCheckStacksId) {
+    CheckOverlapLines(store, stackCheck_);
+  } else if (itemId == kRepairStacksId) {
+    RepairOverlapLines(store, stackCheck_);
   }
 }
 

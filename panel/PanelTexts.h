@@ -18,6 +18,8 @@ inline constexpr char kAcquireBatchItem[] = "一括設定取得";
 inline constexpr char kNoBatchItem[] = "(未取得です)";
 inline constexpr char kClearBatchItem[] = "一括取得した設定をクリア";
 inline constexpr char kPreferencesItem[] = "環境設定...";
+inline constexpr char kCheckStacksItem[] = "重なり線を検査";
+inline constexpr char kRepairStacksItem[] = "検査結果を修復";
 inline constexpr char kBatchFoundNothingMessage[] = "重なり線を取得できませんでした";
 // %d: the number of settings in the batch list.
 inline constexpr char kBatchAcquiredMessage[] = "%d組の設定を取得しました";

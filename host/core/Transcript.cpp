@@ -33,6 +33,10 @@ std::string FormatCode(ASErr code) {
 std::string Quote(const std::string& text) {
   std::string quoted = "\"";
   for (char c : text) {
+    if (c == '\n') {  // a text of several lines stays on one line of the transcript
+      quoted += "\\n";
+      continue;
+    }
     if (c == '"' || c == '\\') quoted += '\\';
     quoted += c;
   }
