@@ -79,52 +79,53 @@ bool SameArt(const ArtList& a, const ArtList& b) {
   return left == right;
 }
 
-// The scope of a check: the selected paths. False, after telling the user, when there is
-// nothing to check with or in.
-AIErr ReadScope(const OverlapSettingStore& store, ArtSet& selection, CheckScope& scope,
-                bool& ready) {
-  ready = false;
+// Checks the stacks of the selection, or of the whole document; found is false, after telling
+// the user, when there is nothing to check with or in. The paths concerned are selected when
+// select is true. A host error is returned without a word: the caller reports it.
+AIErr Find(const OverlapSettingStore& store, const StackCheckMemory* last, bool select,
+           CheckScope& scope, StackFindings& findings, bool& found) {
+  found = false;
   if (!HasSettings(store)) {
     ShowMessageAlert(kNoCheckSettingsMessage);
     return kNoErr;
   }
-  return ReadSelection(selection, scope.within, ready);
-}
-
-// False, after telling the user, when the check failed or had no setting it could use.
-AIErr Find(const OverlapSettingStore& store, const CheckScope& scope, StackFindings& findings,
-           bool& found) {
-  found = false;
-  if (AIErr error = FindBrokenStacks(store, scope, findings); error != kNoErr) {
-    ShowErrorAlert(kCheckFailedError);
+  ArtSet selection;
+  bool usable = false;
+  if (AIErr error = ReadSelection(selection, scope.within, usable); error != kNoErr || !usable)
     return error;
-  }
+  // The selection the last check made says nothing of the user's wish; the one it replaced does.
+  const bool checkSelection = last != nullptr && !last->selectedByCheck.empty() &&
+                              SameArt(scope.within, last->selectedByCheck);
+  scope.preferred = checkSelection ? last->userSelection : scope.within;
+  if (AIErr error = FindBrokenStacks(store, scope, findings); error != kNoErr) return error;
   if (findings.settings.empty()) {
     ShowMessageAlert(kNoUsableCheckSettingsMessage);
     return kNoErr;
   }
+  if (select && findings.Mendable() > 0) {
+    if (AIErr error = Select(selection, findings.concerned); error != kNoErr) return error;
+  }
   found = true;
   return kNoErr;
+}
+
+// A host error while checking has changed nothing but, perhaps, the selection.
+AIErr CheckFailed(AIErr error) {
+  ShowErrorAlert(kCheckFailedError);
+  return error;
 }
 
 }  // namespace
 
 AIErr CheckOverlapLines(const OverlapSettingStore& store, StackCheckMemory& memory) {
   memory = StackCheckMemory();
-  ArtSet selection;
   CheckScope scope;
   StackFindings findings;
-  bool ready = false;
-  if (AIErr error = ReadScope(store, selection, scope, ready); error != kNoErr || !ready)
-    return error;
-  scope.preferred = scope.within;
   bool found = false;
-  if (AIErr error = Find(store, scope, findings, found); error != kNoErr || !found) return error;
+  if (AIErr error = Find(store, nullptr, true, scope, findings, found); error != kNoErr)
+    return CheckFailed(error);
+  if (!found) return kNoErr;
   if (findings.Mendable() > 0) {
-    if (AIErr error = Select(selection, findings.concerned); error != kNoErr) {
-      ShowErrorAlert(kCheckFailedError);
-      return error;
-    }
     memory.selectedByCheck = findings.concerned;
     memory.userSelection = scope.within;
     memory.mendable = findings.Mendable();
@@ -134,20 +135,14 @@ AIErr CheckOverlapLines(const OverlapSettingStore& store, StackCheckMemory& memo
 }
 
 AIErr RepairOverlapLines(const OverlapSettingStore& store, StackCheckMemory& memory) {
-  StackCheckMemory last = std::move(memory);
+  const StackCheckMemory last = std::move(memory);
   memory = StackCheckMemory();
-  ArtSet selection;
   CheckScope scope;
   StackFindings findings;
-  bool ready = false;
-  if (AIErr error = ReadScope(store, selection, scope, ready); error != kNoErr || !ready)
-    return error;
-  // The selection the last check made says nothing of the user's wish; the one it replaced does.
-  const bool checkSelection =
-      !last.selectedByCheck.empty() && SameArt(scope.within, last.selectedByCheck);
-  scope.preferred = checkSelection ? last.userSelection : scope.within;
   bool found = false;
-  if (AIErr error = Find(store, scope, findings, found); error != kNoErr || !found) return error;
+  if (AIErr error = Find(store, &last, false, scope, findings, found); error != kNoErr)
+    return CheckFailed(error);
+  if (!found) return kNoErr;
   if (findings.Mendable() == 0) {
     ShowMessageAlert(Report(findings).c_str());
     return kNoErr;

@@ -12,6 +12,9 @@
 #include "engine/LayerPathMap.h"
 #include "engine/OverlapOperations.h"
 #include "engine/OverlapSettingStore.h"
+#include "engine/StackCheck.h"
+#include "engine/StackCheckCommands.h"
+#include "engine/StackRepair.h"
 #include "panel/HostCallGuard.h"
 #include "tests/engine/EngineFixture.h"
 #include "tests/operations/OperationMaps.h"
@@ -289,5 +292,92 @@ INSTANTIATE_TEST_SUITE_P(Operations, EveryCallFails, ::testing::ValuesIn(kOperat
                              if (c == ' ') c = '_';
                            return name;
                          });
+
+// The whole road a of the broken roads as the current setting.
+void CaptureRoadA(EngineHost& env, OverlapSettingStore& store) {
+  host::Document& document = *env.host.documents().current();
+  auto setting = store.NewSetting();
+  ASSERT_EQ(setting->FillEntriesFromArtList(
+                {document.FindArt("a-casing")->handle(), document.FindArt("a-fill")->handle()}),
+            kNoErr);
+  store.MakeCurrent(std::move(setting));
+}
+
+Operation StackOperation(const char* name, std::function<AIErr(OverlapSettingStore&)> run) {
+  return {name,
+          kBrokenRoads,
+          "",
+          PartWay::kNothing,
+          [run](EngineHost&, OverlapSettingStore& store) { return run(store); },
+          CaptureRoadA};
+}
+
+// Runs operation once per call it makes, with that call failing; judge compares each run with
+// the run without a failure. A release that fails is only to be survived.
+void FailEachCall(const Operation& operation,
+                  const std::function<void(const Outcome&, const Outcome&)>& judge) {
+  std::vector<std::string> calls;
+  const Outcome clean = RunOnce(operation, 0, &calls);
+  ASSERT_EQ(clean.result, kNoErr) << clean.transcript;
+  for (long k = 1; k <= static_cast<long>(calls.size()); ++k) {
+    const std::string& function = calls[static_cast<std::size_t>(k) - 1];
+    SCOPED_TRACE(std::string(operation.name) + ": call " + std::to_string(k) + " of " +
+                 std::to_string(calls.size()) + ", " + function);
+    if (IsRelease(function)) {
+      RunOnce(operation, k, nullptr, false);
+      continue;
+    }
+    const Outcome run = RunOnce(operation, k, nullptr);
+    ASSERT_EQ(run.failed, function) << run.transcript;
+    EXPECT_EQ(run.transcript.find("!! violation"), std::string::npos) << run.transcript;
+    // A failure the operation answers is told to the user, unless it was the telling that
+    // failed, once the work was done.
+    if (run.result != kNoErr && run.after != clean.after) {
+      EXPECT_TRUE(run.stoppedWithMessage) << run.transcript;
+    }
+    judge(clean, run);
+  }
+}
+
+TEST(EveryCallFailsInTheStackCheck, LeavesTheDocumentAsItWas) {
+  const Operation check = StackOperation("check", [](OverlapSettingStore& store) {
+    StackCheckMemory memory;
+    return CheckOverlapLines(store, memory);
+  });
+  FailEachCall(check, [](const Outcome&, const Outcome& run) {
+    EXPECT_EQ(run.after, run.before) << run.transcript;  // the selection may have changed
+  });
+}
+
+TEST(EveryCallFailsInTheStackRepair, LeavesEveryStackAsItWasOrMended) {
+  // The document after the first i stacks were mended, for every i.
+  std::vector<std::vector<std::string>> mended;
+  for (std::size_t i = 0;; ++i) {
+    bool more = false;
+    const Operation firstStacks =
+        StackOperation("first stacks", [i, &more](OverlapSettingStore& store) {
+          StackFindings findings;
+          if (AIErr error = FindBrokenStacks(store, {}, findings); error != kNoErr) return error;
+          more = findings.stacks.size() > i;
+          findings.stacks.resize(std::min(i, findings.stacks.size()));
+          RepairTally tally;
+          return MendBrokenStacks(findings, tally);
+        });
+    mended.push_back(RunOnce(firstStacks, 0, nullptr).afterMade);
+    if (!more) break;
+  }
+  ASSERT_EQ(mended.size(), 5u);  // four broken stacks
+
+  const Operation repair = StackOperation("repair", [](OverlapSettingStore& store) {
+    StackCheckMemory memory;
+    return RepairOverlapLines(store, memory);
+  });
+  FailEachCall(repair, [&](const Outcome& clean, const Outcome& run) {
+    EXPECT_EQ(clean.afterMade, mended.back());
+    EXPECT_NE(std::find(mended.begin(), mended.end(), run.afterMade), mended.end())
+        << "a stack left half mended\n"
+        << run.transcript;
+  });
+}
 
 }  // namespace

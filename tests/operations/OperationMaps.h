@@ -43,3 +43,33 @@ inline constexpr char kThreeCopies[] = R"({
       {"type": "path", "id": "back", "segments": [{"p": [0, 0]}, {"p": [50, 0]}, {"p": [100, 20]}],
        "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 1}, "width": 6}]}}]}
   ]})";
+
+// Roads drawn as a casing in 道路_縁 under a fill in 道路_中, broken in each way a check finds:
+// a is whole; b lost its casing; c's fill was made twice; d's fill was reshaped on its own; e's
+// casing was pasted into the fill layer.
+inline constexpr char kBrokenRoads[] = R"({
+  "format": "laneworks-document", "version": 1, "currentLayer": "fill",
+  "layers": [
+    {"id": "fill", "title": "道路_中", "art": [
+      {"type": "path", "id": "a-fill", "segments": [{"p": [0, 0]}, {"p": [100, 0]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 0}, "width": 4}]}},
+      {"type": "path", "id": "b-fill", "segments": [{"p": [0, 20]}, {"p": [100, 20]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 0}, "width": 4}]}},
+      {"type": "path", "id": "c-fill-2", "segments": [{"p": [0, 40]}, {"p": [100, 40]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 0}, "width": 4}]}},
+      {"type": "path", "id": "c-fill", "segments": [{"p": [0, 40]}, {"p": [100, 40]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 0}, "width": 4}]}},
+      {"type": "path", "id": "d-fill", "segments": [{"p": [0, 60]}, {"p": [50, 62]}, {"p": [100, 60]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 0}, "width": 4}]}},
+      {"type": "path", "id": "e-casing", "segments": [{"p": [0, 80]}, {"p": [100, 80]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 1}, "width": 6}]}},
+      {"type": "path", "id": "e-fill", "segments": [{"p": [0, 80]}, {"p": [100, 80]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 0}, "width": 4}]}}]},
+    {"id": "casing", "title": "道路_縁", "art": [
+      {"type": "path", "id": "a-casing", "segments": [{"p": [0, 0]}, {"p": [100, 0]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 1}, "width": 6}]}},
+      {"type": "path", "id": "c-casing", "segments": [{"p": [0, 40]}, {"p": [100, 40]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 1}, "width": 6}]}},
+      {"type": "path", "id": "d-casing", "segments": [{"p": [0, 60]}, {"p": [50, 60]}, {"p": [100, 60]}],
+       "appearance": {"paint": [{"kind": "stroke", "color": {"kind": "gray", "gray": 1}, "width": 6}]}}]}
+  ]})";
