@@ -75,11 +75,12 @@ void AddFileCommands(Session& session) {
     host.transcript().Line("saved " + Quote(a[0]));
     return "";
   });
-  session.Add("export-svg", "FILE", [&session, &host](const Words& a) -> std::string {
-    if (a.size() != 1) return "one file expected";
+  session.Add("export-svg", "FILE [selection]", [&session, &host](const Words& a) -> std::string {
+    if (a.empty() || a.size() > 2 || (a.size() == 2 && a[1] != "selection"))
+      return "a file expected, then optionally the word selection";
     if (host.documents().current() == nullptr) return kNoDocument;
     try {
-      ExportSvgFile(*host.documents().current(), session.Output(a[0]));
+      ExportSvgFile(*host.documents().current(), session.Output(a[0]), a.size() == 2);
     } catch (const std::exception& error) {
       return std::string("cannot export: ") + error.what();
     }
@@ -194,12 +195,62 @@ void AddLayerCommands(Session& session) {
   });
 }
 
+// Edits a user makes by hand, which break overlap lines: dragging one anchor of one copy,
+// pasting a copy in front of a layer's art, deleting art.
+void AddArtEditCommands(Session& session) {
+  Host& host = session.host();
+  session.Add("move-anchor", "ID INDEX DX DY", [&host](const Words& a) -> std::string {
+    AIReal dx = 0, dy = 0, index = 0;
+    if (a.size() != 4 || !ParseNumber(a[1], &index) || !ParseNumber(a[2], &dx) ||
+        !ParseNumber(a[3], &dy)) {
+      return "a path id, an anchor index and a move expected";
+    }
+    return EditDocument(host, [&](Document& document) -> std::string {
+      Art* art = document.FindArt(a[0]);
+      if (art == nullptr || art->type() != kPathArt) return "no path has the id " + Quote(a[0]);
+      auto& segments = art->path().segments;
+      if (index < 0 || index >= static_cast<AIReal>(segments.size()) || index != int(index))
+        return "anchor " + a[1] + " does not exist";
+      // The anchor moves with its handles, as a drag with the direct selection tool moves it.
+      Segment& segment = segments[static_cast<std::size_t>(index)];
+      for (AIRealPoint* point : {&segment.p, &segment.in, &segment.out}) {
+        point->h += dx;
+        point->v += dy;
+      }
+      return "";
+    });
+  });
+  session.Add("paste-in-front", "ID LAYER", [&host](const Words& a) -> std::string {
+    if (a.size() != 2) return "an art id and a layer id expected";
+    return EditDocument(host, [&](Document& document) -> std::string {
+      Art* art = document.FindArt(a[0]);
+      if (art == nullptr) return "no art has the id " + Quote(a[0]);
+      Layer* layer = document.FindLayer(a[1]);
+      if (layer == nullptr) return "no layer has the id " + Quote(a[1]);
+      const Art& copy = document.DuplicateArt(*art, kPlaceInsideOnTop, layer->group());
+      host.transcript().Line("pasted " + Quote(a[0]) + " as " + Quote(copy.id()) + " in front of " +
+                             Quote(a[1]));
+      return "";
+    });
+  });
+  session.Add("delete", "ID", [&host](const Words& a) -> std::string {
+    if (a.size() != 1) return "one art id expected";
+    return EditDocument(host, [&](Document& document) -> std::string {
+      Art* art = document.FindArt(a[0]);
+      if (art == nullptr) return "no art has the id " + Quote(a[0]);
+      document.DisposeArt(*art);
+      return "";
+    });
+  });
+}
+
 }  // namespace
 
 void AddDocumentCommands(Session& session) {
   AddFileCommands(session);
   AddSelectionCommands(session);
   AddLayerCommands(session);
+  AddArtEditCommands(session);
 }
 
 }  // namespace host

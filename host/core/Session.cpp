@@ -1,9 +1,15 @@
 #include "host/core/Session.h"
 
+#include <charconv>
 #include <chrono>
 #include <sstream>
 
 namespace host {
+
+bool ParseNumber(const std::string& word, AIReal* value) {
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), *value);
+  return error == std::errc() && end == word.data() + word.size();
+}
 
 bool SplitWords(const std::string& line, Words* words) {
   words->clear();

@@ -77,5 +77,7 @@ void AddImportCommands(Session& session);
 
 // Splits a line into words; answers false when a quote is not closed.
 bool SplitWords(const std::string& line, Words* words);
+// Reads a whole word as a number.
+bool ParseNumber(const std::string& word, AIReal* value);
 
 }  // namespace host

@@ -1,7 +1,6 @@
 // Session commands for tools: pick a tool, click and move the cursor over the artwork, and the
 // view settings that tools see (snapping, zoom). Every click is checked afterwards: nothing the
 // click hid may stay hidden and no hit reference may stay held.
-#include <charconv>
 #include <string>
 
 #include "host/core/Session.h"
@@ -10,11 +9,6 @@ namespace host {
 namespace {
 
 constexpr char kNoTool[] = "no tool is picked";
-
-bool ParseNumber(const std::string& word, AIReal* value) {
-  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), *value);
-  return error == std::errc() && end == word.data() + word.size();
-}
 
 // "X Y" then optional modifier keys.
 bool ParsePoint(const Words& a, AIRealPoint* point, std::uint16_t* modifiers) {

@@ -91,7 +91,8 @@ AIRealPoint Along(AIRealPoint from, double degrees, double length) {
 
 class SvgWriter {
  public:
-  explicit SvgWriter(const Document& document) : document_(document) {}
+  SvgWriter(const Document& document, bool selection)
+      : document_(document), selection_(selection) {}
 
   std::string Run() {
     FindBounds();
@@ -101,6 +102,7 @@ class SvgWriter {
     }
     // Layer 0 is front-most and SVG paints later elements in front.
     for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) WriteLayer(**layer, 1);
+    if (selection_) WriteSelection();
 
     const double width = right_ - left_ + 2 * kMargin;
     const double height = top_ - bottom_ + 2 * kMargin;
@@ -346,6 +348,22 @@ class SvgWriter {
                     Escape(art.text().text) + "</text>");
   }
 
+  void WriteSelection() {
+    constexpr char kColour[] = "#1a73e8";
+    Line(1, "<g id=\"selection\" fill=\"none\" stroke=\"" + std::string(kColour) +
+                "\" stroke-width=\"1.5\">");
+    document_.ForEachArt([&](const Art& art) {
+      if (art.type() != kPathArt || (art.ownAttributes() & kArtSelected) == 0) return;
+      Line(2, "<path d=\"" + PathData(art.path()) + "\"/>");
+      for (const Segment& segment : art.path().segments) {
+        const Flipped at = Flip(segment.p);
+        Line(2, "<rect x=\"" + Number(at.x - 2.5) + "\" y=\"" + Number(at.y - 2.5) +
+                    "\" width=\"5\" height=\"5\" fill=\"" + kColour + "\" stroke=\"none\"/>");
+      }
+    });
+    Line(1, "</g>");
+  }
+
   // Placed images and raster art as framed rectangles titled with their source.
   void WriteImage(const Art& art, int depth) {
     const AIRealRect& b = art.image().bounds;
@@ -359,6 +377,7 @@ class SvgWriter {
   }
 
   const Document& document_;
+  const bool selection_;
   std::string body_;
   std::string defs_;
   int gradients_ = 0;
@@ -370,12 +389,12 @@ class SvgWriter {
 
 }  // namespace
 
-std::string ExportSvg(const Document& document) {
-  return SvgWriter(document).Run();
+std::string ExportSvg(const Document& document, bool selection) {
+  return SvgWriter(document, selection).Run();
 }
 
-void ExportSvgFile(const Document& document, const std::filesystem::path& file) {
-  const std::string text = ExportSvg(document);
+void ExportSvgFile(const Document& document, const std::filesystem::path& file, bool selection) {
+  const std::string text = ExportSvg(document, selection);
   std::ofstream stream(file, std::ios::binary | std::ios::trunc);
   if (!stream || !stream.write(text.data(), static_cast<std::streamsize>(text.size()))) {
     throw std::runtime_error("cannot write " + file.string());

@@ -10,7 +10,10 @@
 
 namespace host {
 
-std::string ExportSvg(const Document& document);
-void ExportSvgFile(const Document& document, const std::filesystem::path& file);
+// With selection, the selected paths are outlined on top in the selection colour, with their
+// anchors as small squares, as the host's window shows them.
+std::string ExportSvg(const Document& document, bool selection = false);
+void ExportSvgFile(const Document& document, const std::filesystem::path& file,
+                   bool selection = false);
 
 }  // namespace host
