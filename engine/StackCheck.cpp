@@ -157,13 +157,7 @@ class Checker {
 
   static PathShape ReadShape(AIArtHandle path) {
     PathShape shape;
-    AIBoolean closed = 0;
-    ai::check(sAIPath->GetPathClosed(path, &closed));
-    shape.closed = closed != 0;
-    std::int16_t count = 0;
-    ai::check(sAIPath->GetPathSegmentCount(path, &count));
-    shape.segments.resize(static_cast<std::size_t>(std::max<std::int16_t>(count, 0)));
-    if (count > 0) ai::check(sAIPath->GetPathSegments(path, 0, count, shape.segments.data()));
+    ai::check(ReadPathShape(path, shape));
     return shape;
   }
 
@@ -405,6 +399,17 @@ class Checker {
 };
 
 }  // namespace
+
+AIErr ReadPathShape(AIArtHandle path, PathShape& shape) {
+  AIBoolean closed = 0;
+  if (AIErr error = sAIPath->GetPathClosed(path, &closed); error != kNoErr) return error;
+  shape.closed = closed != 0;
+  std::int16_t count = 0;
+  if (AIErr error = sAIPath->GetPathSegmentCount(path, &count); error != kNoErr) return error;
+  shape.segments.resize(static_cast<std::size_t>(count < 0 ? 0 : count));
+  if (count <= 0) return kNoErr;
+  return sAIPath->GetPathSegments(path, 0, count, shape.segments.data());
+}
 
 AIErr FindBrokenStacks(const OverlapSettingStore& store, const CheckScope& scope,
                        StackFindings& findings) {

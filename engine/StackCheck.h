@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "engine/ArtSet.h"
+#include "engine/PathCloseness.h"
 #include "hostapi/AIPathStyle.h"
 
 class OverlapSettingStore;
@@ -96,3 +97,6 @@ struct CheckScope {
 // returned, with findings left empty.
 AIErr FindBrokenStacks(const OverlapSettingStore& store, const CheckScope& scope,
                        StackFindings& findings);
+
+// Reads a path's anchors, handles and closed flag.
+AIErr ReadPathShape(AIArtHandle path, PathShape& shape);

@@ -13,17 +13,6 @@
 
 namespace {
 
-AIErr ReadShape(AIArtHandle path, PathShape& shape) {
-  AIBoolean closed = 0;
-  if (AIErr error = sAIPath->GetPathClosed(path, &closed); error != kNoErr) return error;
-  shape.closed = closed != 0;
-  std::int16_t count = 0;
-  if (AIErr error = sAIPath->GetPathSegmentCount(path, &count); error != kNoErr) return error;
-  shape.segments.resize(static_cast<std::size_t>(count < 0 ? 0 : count));
-  if (count <= 0) return kNoErr;
-  return sAIPath->GetPathSegments(path, 0, count, shape.segments.data());
-}
-
 // Gives path the anchors, handles and closed flag of shape; its style and place stay.
 AIErr WriteShape(AIArtHandle path, const PathShape& shape) {
   std::int16_t count = 0;
@@ -125,9 +114,9 @@ class Mender {
                      std::size_t& reshaped, ArtList& made) {
     if (!stack.reshaped.empty()) {
       PathShape shape;
-      if (AIErr error = ReadShape(stack.geometry, shape); error != kNoErr) return error;
+      if (AIErr error = ReadPathShape(stack.geometry, shape); error != kNoErr) return error;
       for (AIArtHandle copy : stack.reshaped) {
-        if (AIErr error = ReadShape(copy, before[reshaped]); error != kNoErr) return error;
+        if (AIErr error = ReadPathShape(copy, before[reshaped]); error != kNoErr) return error;
         ++reshaped;
         if (AIErr error = WriteShape(copy, shape); error != kNoErr) return error;
       }
