@@ -130,7 +130,6 @@ class Checker {
  private:
   void Walk(StyleClasses& classes) {
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> byKey;
-    std::vector<AIPathSegment> segments;
     const AIErr error = ForEachPathInStackOrder([&](AIArtHandle path) {
       AIPathStyle style{};
       AIBoolean advancedFill = 0;
