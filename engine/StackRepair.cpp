@@ -139,17 +139,31 @@ class Mender {
       if (source == nullptr) continue;
       const AILayerHandle layer = setting.entries[e].layer;
       AIArtHandle prep = nullptr;
+      if (AIErr error = sAIArt->GetFirstArtOfLayer(layer, &prep); error != kNoErr) return error;
+      // Above the copy of the entry before in the same layer, as create stacks a layer's copies:
+      // above the group or compound path holding that copy, never into it, whose states or
+      // paint the new copy would take.
       if (e > 0 && setting.entries[e - 1].layer == layer && copies[e - 1] != nullptr) {
-        order = kPlaceAbove;
-        prep = copies[e - 1];
-      } else if (AIErr error = sAIArt->GetFirstArtOfLayer(layer, &prep); error != kNoErr) {
-        return error;
+        AIArtHandle above = copies[e - 1], parent = nullptr;
+        for (;;) {
+          if (AIErr error = sAIArt->GetArtParent(above, &parent); error != kNoErr) return error;
+          if (parent == nullptr || parent == prep) break;
+          above = parent;
+        }
+        if (parent == prep) {
+          order = kPlaceAbove;
+          prep = above;
+        }
       }
       AIArtHandle copy = nullptr;
       if (AIErr error = sAIArt->DuplicateArt(source, order, prep, &copy); error != kNoErr)
         return error;
       made.push_back(copy);
       copies[e] = copy;
+      // A duplicate keeps its source's own locked and hidden states: a copy made from a hidden
+      // copy would pass the check and still not be seen.
+      if (AIErr error = sAIArt->SetArtUserAttr(copy, kArtLocked | kArtHidden, 0); error != kNoErr)
+        return error;
       if (missing) {
         AIPathStyle style = setting.entries[e].style;
         if (AIErr error = sAIPathStyle->SetPathStyle(copy, &style); error != kNoErr) return error;

@@ -382,6 +382,40 @@ TEST_F(StackCheckTest, SettingsWithoutTheirLayersAreLeftOutAndSaidSo) {
   EXPECT_EQ(Saved(), before);
 }
 
+TEST_F(StackCheckTest, CopiesAreMadeInTheLayerItselfSeenAndEditable) {
+  // A casing with its centre line in front of it, in one layer.
+  Load({
+      {"casing", "s-m", 'M', "0,-100 100,-100"},
+      {"casing", "s-c", 'C', "0,-100 100,-100"},
+      {"casing", "a-c", 'C', "0,0 100,0"},    // lost its centre line; put in a compound path
+      {"casing", "b-c", 'C', "0,20 100,20"},  // lost its centre line; hidden and locked
+  });
+  Capture({"s-c", "s-m"});
+  host::Art& compound = Doc().NewArt(kCompoundPathArt, kPlaceAbove, *Doc().FindArt("a-c"), "a");
+  Doc().MoveArt(*Doc().FindArt("a-c"), kPlaceInsideOnTop, compound);
+  Run("set b-c hidden on\nset b-c locked on\nanswer ok");
+  EXPECT_EQ(Counts(Find()), "2 missing, 0 drifted, 0 duplicates, 0 wrong layer, 0 unmatched");
+  ASSERT_EQ(Repair(), kNoErr);
+  EXPECT_EQ(Count("alert information \"2件を修復しました。\" -> ok"), 1) << Text();
+
+  // Each centre line in front of its casing, or of the compound path holding it; in the layer
+  // itself, and not hidden and locked as the copy it was made from.
+  const auto path = [this](const host::Art& art) {
+    std::string text = std::to_string(static_cast<int>(Doc().PathStyle(art).stroke.width)) + "@" +
+                       std::to_string(static_cast<int>(art.path().segments[0].p.v));
+    if (!Doc().IsArtVisible(art)) text += " hidden";
+    if (!Doc().IsArtEditable(art)) text += " locked";
+    return text;
+  };
+  std::string casing;
+  for (const host::Art* art = Doc().FindLayer("casing")->group().firstChild(); art;
+       art = art->behind()) {
+    casing += casing.empty() ? "" : " | ";
+    casing += art->type() == kPathArt ? path(*art) : "compound(" + path(*art->firstChild()) + ")";
+  }
+  EXPECT_EQ(casing, "1@-100 | 6@-100 | 1@0 | compound(6@0) | 1@20 | 6@20 hidden locked");
+}
+
 TEST_F(StackCheckTest, AFailedCheckChangesNothingAndAFailedRepairLeavesNoHalfStack) {
   Load(With({
       {"fill", "a-f", 'F', "0,0 100,0"},
