@@ -198,13 +198,15 @@ CityMap GenerateCityMap(int paths, int drafts) {
     const int roadClass = road % kClasses;
     const host::PathGeometry geometry = city.Polyline();
     const AIReal width = 8 - 1.5 * roadClass;
+    // Styles are told apart by colour, not width: each class has greys of its own.
+    const AIReal shade = 0.05 * roadClass;
     std::vector<host::Art*> stack;
-    stack.push_back(&city.Path(casings[roadClass]->group(), geometry, 0, width + 2));
+    stack.push_back(&city.Path(casings[roadClass]->group(), geometry, shade, width + 2));
     host::Art* fillContainer = &fills[roadClass]->group();
     if (city.Percent() < 5) {
       fillContainer = &document.NewArt(kGroupArt, kPlaceInsideOnTop, *fillContainer);
     }
-    stack.push_back(&city.Path(*fillContainer, geometry, 1, width));
+    stack.push_back(&city.Path(*fillContainer, geometry, 1 - shade, width));
     if (roadClass == 0 && city.Percent() < 30) {
       stack.push_back(&city.Path(*fillContainer, geometry, 0.2, 0.5, true));
     }

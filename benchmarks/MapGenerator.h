@@ -36,9 +36,9 @@ struct CityMap {
 
 // A city of about paths paths, drafts of them new roads in the top layer "下書き"; deterministic.
 // Below it: buildings (closed, single), four classes of road, each a layer of fills above a layer
-// of casings (main roads also have a dashed centre line above their fill, some fills are in a
-// group), and a layer of rivers (curved, single) with a sublayer of canals. Roads are short
-// polylines near their own place, some curved.
+// of casings in greys of its own (main roads also have a dashed centre line above their fill, some
+// fills are in a group), and a layer of rivers (curved, single) with a sublayer of canals. Roads
+// are short polylines near their own place, some curved.
 CityMap GenerateCityMap(int paths, int drafts);
 
 // The real road map with its stacks found by geometry, and no drafts. No document, with *whyNot

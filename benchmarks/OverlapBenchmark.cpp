@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "benchmarks/MapGenerator.h"
+#include "benchmarks/StackBreakage.h"
 #include "engine/ArtSet.h"
 #include "engine/LayerPathMap.h"
 #include "engine/OverlapDetection.h"
@@ -15,6 +16,8 @@
 #include "engine/OverlapSetting.h"
 #include "engine/OverlapSettingStore.h"
 #include "engine/SettingEquality.h"
+#include "engine/StackCheck.h"
+#include "engine/StackRepair.h"
 #include "frame/SuiteTables.h"
 #include "host/core/Host.h"
 #include "host/core/Session.h"
@@ -25,6 +28,7 @@ namespace {
 constexpr int kLayers = 20;
 constexpr int kBatchStacks = 1500;  // every copy of these stacks selected for a batch
 constexpr int kCreatePaths = 1000;  // paths selected for creation
+constexpr int kBrokenRoads = 1000;  // roads broken for the stack check, one finding each
 constexpr std::int32_t kPreviewWidth = 120, kPreviewHeight = 24;  // the panel's
 
 // The host with the test plug-in started in-process, so that the engine reaches real suites;
@@ -62,6 +66,11 @@ class BenchHost {
     }
     return city_.get();
   }
+  // The open city was changed: the next opening makes it anew.
+  void Forget() {
+    city_.reset();
+    paths_ = -1;
+  }
   host::Document& Doc() { return *host_.documents().current(); }
   void Select(host::Art& art) { Doc().SetUserAttributes(art, kArtSelected, kArtSelected); }
   // A path of the middle of the map.
@@ -77,6 +86,9 @@ class BenchHost {
 
  private:
   BenchHost() {
+    // The plug-in's layer path map, a function's static, is made here so that it outlives this
+    // host, whose destructor empties it.
+    ClearLayerPathMap();
     session_.RunLine("answer ok ok");
     session_.RunLine("start");
     host_.alerts().SetAnswerer([](host::Alerts::Kind kind, const std::string&) {
@@ -149,6 +161,97 @@ void BM_ReadEveryPath(benchmark::State& state) {
     benchmark::DoNotOptimize(anchors);
   }
   state.counters["paths"] = static_cast<double>(BenchHost::Get().Doc().ArtCount());
+}
+
+// The city's road settings in store, and kBrokenRoads of its roads broken after one check of the
+// whole map; answers that check's findings. False, with the benchmark skipped, when the roads
+// cannot be broken as planned.
+bool BreakCity(benchmark::State& state, bench::CityMap& city, OverlapSettingStore& store,
+               StackFindings& before, bench::Breakage& broken) {
+  if (!bench::StoreRoadSettings(city, store)) {
+    state.SkipWithError("no road settings");
+    return false;
+  }
+  if (FindBrokenStacks(store, {}, before) != kNoErr) {
+    state.SkipWithError("the check failed");
+    return false;
+  }
+  broken = bench::BreakRoads(city, store, kBrokenRoads);
+  if (broken.Total() != kBrokenRoads) {
+    state.SkipWithError("too few roads to break");
+    return false;
+  }
+  return true;
+}
+
+// The broken roads, each found as what broke it, on top of what the map had before.
+bool FoundAsBroken(const StackFindings& before, const bench::Breakage& broken,
+                   const StackFindings& found) {
+  return found.missing == before.missing + broken.missing &&
+         found.drifted == before.drifted + broken.drifted &&
+         found.duplicates == before.duplicates + broken.duplicates &&
+         found.wrongLayer == before.wrongLayer + broken.wrongLayer &&
+         found.unmatched == before.unmatched;
+}
+
+void CountFindings(benchmark::State& state, const StackFindings& findings) {
+  state.counters["missing"] = static_cast<double>(findings.missing);
+  state.counters["drifted"] = static_cast<double>(findings.drifted);
+  state.counters["duplicates"] = static_cast<double>(findings.duplicates);
+  state.counters["wrongLayer"] = static_cast<double>(findings.wrongLayer);
+}
+
+// The stack check over the whole city, measured against ReadEveryPath.
+void BM_CheckStacks(benchmark::State& state) {
+  BenchHost& bench = BenchHost::Get();
+  bench::CityMap* city = bench.OpenCity(state, kCreatePaths, true);
+  if (!city) return;
+  OverlapSettingStore store(kPreviewWidth, kPreviewHeight);
+  StackFindings before, findings;
+  bench::Breakage broken;
+  if (BreakCity(state, *city, store, before, broken)) {
+    for (auto _ : state) {
+      if (FindBrokenStacks(store, {}, findings) != kNoErr) state.SkipWithError("the check failed");
+    }
+    if (!FoundAsBroken(before, broken, findings)) state.SkipWithError("unexpected findings");
+    CountFindings(state, findings);
+    state.counters["settings"] = store.BatchCount();
+    state.counters["paths"] = static_cast<double>(bench.Doc().ArtCount());
+  }
+  bench.Forget();
+}
+
+// The repair of kBrokenRoads roads. Each iteration breaks a fresh city and checks it; neither is
+// timed. The repaired city, checked again, must be as the map was before.
+void BM_RepairStacks(benchmark::State& state) {
+  BenchHost& bench = BenchHost::Get();
+  StackFindings before, findings;
+  RepairTally tally;
+  for (auto _ : state) {
+    state.PauseTiming();
+    bench::CityMap* city = bench.OpenCity(state, kCreatePaths, true);
+    if (!city) break;
+    OverlapSettingStore store(kPreviewWidth, kPreviewHeight);
+    bench::Breakage broken;
+    if (!BreakCity(state, *city, store, before, broken)) break;
+    if (FindBrokenStacks(store, {}, findings) != kNoErr ||
+        !FoundAsBroken(before, broken, findings)) {
+      state.SkipWithError("unexpected findings");
+      break;
+    }
+    state.ResumeTiming();
+    if (MendBrokenStacks(findings, tally) != kNoErr) state.SkipWithError("the repair failed");
+    state.PauseTiming();
+    StackFindings after;
+    if (tally.mended != findings.Mendable() || FindBrokenStacks(store, {}, after) != kNoErr ||
+        !FoundAsBroken(before, {}, after)) {
+      state.SkipWithError("the repair left broken roads");
+    }
+    state.ResumeTiming();
+  }
+  CountFindings(state, findings);
+  state.counters["mended"] = static_cast<double>(tally.mended);
+  bench.Forget();
 }
 
 // Selects every copy of kBatchStacks roads spread over the city, as a district selection would
@@ -314,6 +417,13 @@ BENCHMARK(BM_SegmentCountLoop)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchm
 // The operations over many paths, each beside one plain pass over the same map. Argument: the
 // city's size in paths; 0 is the real road map (skipped until scripts/fetch-road-data.sh ran).
 BENCHMARK(BM_ReadEveryPath)->Arg(0)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckStacks)->Arg(0)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepairStacks)
+    ->Arg(0)
+    ->Arg(50000)
+    ->Arg(200000)
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AcquireBatch)->Arg(0)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CreateOnNewRoads)
     ->Arg(50000)

@@ -1,6 +1,7 @@
 #include "engine/StackCheck.h"
 
 #include <algorithm>
+#include <boost/container/small_vector.hpp>
 #include <boost/geometry.hpp>
 #include <boost/geometry/geometries/box.hpp>
 #include <boost/geometry/geometries/point.hpp>
@@ -100,12 +101,14 @@ struct Member {
   std::int32_t styleClass;
 };
 
-// Members of one geometry, back to front, and what the check made of them.
+// Members of one geometry, back to front, and what the check made of them. A stack seldom has
+// more than four copies: its lists are kept inline, sparing a map two allocations per group.
 struct Group {
-  std::vector<std::size_t> members;
-  Box box;  // of the first member's control points
+  boost::container::small_vector<std::size_t, 4> members;
+  Box box;                        // of the first member's control points
+  std::size_t nextOfKey = kNone;  // the next group of the same geometry key
   std::size_t setting = kNone;
-  std::vector<AIArtHandle> copies;  // by entry
+  boost::container::small_vector<AIArtHandle, 4> copies;  // by entry
   std::vector<MovedCopy> moved;
   std::vector<AIArtHandle> duplicates;
   bool Incomplete() const {
@@ -129,7 +132,9 @@ class Checker {
 
  private:
   void Walk(StyleClasses& classes) {
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> byKey;
+    // The first group of each key; the others of that key follow it through nextOfKey.
+    std::unordered_map<std::uint64_t, std::size_t> firstOfKey;
+    PathShape shape;  // one buffer for the whole walk
     const AIErr error = ForEachPathInStackOrder([&](AIArtHandle path) {
       AIPathStyle style{};
       AIBoolean advancedFill = 0;
@@ -138,26 +143,36 @@ class Checker {
       if (styleClass == kNoClass) return;
       AILayerHandle layer = nullptr;
       ai::check(sAIArt->GetLayerOfArt(path, &layer));
-      const PathShape shape = ReadShape(path);
+      ReadShape(path, shape);
       const std::size_t member = members_.size();
       members_.push_back({path, layer, styleClass});
-      std::vector<std::size_t>& sameKey = byKey[GeometryKeyOf(shape.closed, shape.segments)];
-      for (std::size_t group : sameKey) {
-        if (sAIArt->ArtsHaveEqualPaths(members_[groups_[group].members.front()].art, path)) {
-          groups_[group].members.push_back(member);
-          return;
+      const auto [first, added] =
+          firstOfKey.try_emplace(GeometryKeyOf(shape.closed, shape.segments), groups_.size());
+      if (!added) {
+        for (std::size_t g = first->second;; g = groups_[g].nextOfKey) {
+          Group& group = groups_[g];
+          if (sAIArt->ArtsHaveEqualPaths(members_[group.members.front()].art, path)) {
+            group.members.push_back(member);
+            return;
+          }
+          if (group.nextOfKey == kNone) {
+            group.nextOfKey = groups_.size();
+            break;
+          }
         }
       }
-      sameKey.push_back(groups_.size());
-      groups_.push_back({{member}, BoxOf(shape), kNone, {}, {}, {}});
+      groups_.push_back({{member}, BoxOf(shape), kNone, kNone, {}, {}, {}});
     });
     ai::check(error);
   }
 
   static PathShape ReadShape(AIArtHandle path) {
     PathShape shape;
-    ai::check(ReadPathShape(path, shape));
+    ReadShape(path, shape);
     return shape;
+  }
+  static void ReadShape(AIArtHandle path, PathShape& shape) {
+    ai::check(ReadPathShape(path, shape));
   }
 
   static Box BoxOf(const PathShape& shape) {
@@ -177,7 +192,8 @@ class Checker {
 
   // The group's setting, then each copy's entry.
   void Settle(Group& group) {
-    std::vector<std::int32_t> classes;
+    std::vector<std::int32_t>& classes = classes_;
+    classes.clear();
     for (std::size_t m : group.members) classes.push_back(members_[m].styleClass);
     std::sort(classes.begin(), classes.end());
     classes.erase(std::unique(classes.begin(), classes.end()), classes.end());
@@ -190,7 +206,8 @@ class Checker {
 
     const CheckedSetting& setting = settings[group.setting];
     group.copies.assign(setting.entries.size(), nullptr);
-    std::vector<std::size_t> misplaced;
+    std::vector<std::size_t>& misplaced = misplaced_;
+    misplaced.clear();
     for (std::size_t m : group.members) {
       const Member& member = members_[m];
       const std::size_t entry = EntryOf(setting, [&](std::size_t e) {
@@ -324,10 +341,13 @@ class Checker {
       if (group.setting == kNone) continue;
       const std::size_t h = partner_[g];
       if (h != kNone && h < g) continue;  // reported with its partner
+      // Most groups are whole stacks: nothing to report.
+      if (h == kNone && !group.Incomplete() && group.moved.empty() && group.duplicates.empty())
+        continue;
       if (!InScope(group) && (h == kNone || !InScope(groups_[h]))) continue;
       BrokenStack stack;
       stack.setting = group.setting;
-      stack.copies = group.copies;
+      stack.copies.assign(group.copies.begin(), group.copies.end());
       stack.moved = group.moved;
       stack.duplicates = group.duplicates;
       if (h != kNone) {
@@ -395,6 +415,9 @@ class Checker {
   std::vector<Group> groups_;
   std::vector<std::size_t> partner_;
   std::unordered_map<std::size_t, PathShape> shapes_;
+  // Settle's lists, kept from group to group so as not to allocate them for each.
+  std::vector<std::int32_t> classes_;
+  std::vector<std::size_t> misplaced_;
 };
 
 }  // namespace
