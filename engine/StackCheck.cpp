@@ -198,9 +198,12 @@ class Checker {
     std::sort(classes.begin(), classes.end());
     classes.erase(std::unique(classes.begin(), classes.end()), classes.end());
     const auto& settings = findings_.settings;
-    group.setting = SettingOf(classes);
+    bool held = false;
+    group.setting = SettingOf(group, classes, held);
     if (group.setting == kNone) {
-      if (InScope(group)) ++findings_.unmatched;
+      // A group no setting holds cannot be judged; one with no copy in its place is no stack of
+      // the settings holding it (a legend's sample, say) and is passed over.
+      if (!held && InScope(group)) ++findings_.unmatched;
       return;
     }
 
@@ -222,14 +225,6 @@ class Checker {
         group.duplicates.push_back(member.art);
       }
     }
-    // A group with no copy in its place is no stack of the setting: a legend's sample, say.
-    if (std::all_of(group.copies.begin(), group.copies.end(),
-                    [](AIArtHandle copy) { return copy == nullptr; })) {
-      group.setting = kNone;
-      group.copies.clear();
-      group.duplicates.clear();
-      return;
-    }
     for (std::size_t m : misplaced) {
       const Member& member = members_[m];
       const std::size_t entry = EntryOf(setting, [&](std::size_t e) {
@@ -245,11 +240,16 @@ class Checker {
   }
 
   // The first setting of exactly these style classes; else the first of the most entries among
-  // those holding them all.
-  std::size_t SettingOf(const std::vector<std::int32_t>& classes) const {
+  // those holding them all. Only a setting with a copy of the group in its place (an entry's
+  // style in that entry's layer) is taken: settings may share styles and differ in layers alone.
+  // held tells whether any setting holds the classes.
+  std::size_t SettingOf(const Group& group, const std::vector<std::int32_t>& classes,
+                        bool& held) const {
     const auto& settings = findings_.settings;
     for (std::size_t s = 0; s < settings.size(); ++s) {
-      if (settings[s].classes == classes) return s;
+      if (settings[s].classes != classes) continue;
+      held = true;
+      if (InPlace(group, settings[s])) return s;
     }
     std::size_t best = kNone;
     for (std::size_t s = 0; s < settings.size(); ++s) {
@@ -258,9 +258,20 @@ class Checker {
                          classes.end())) {
         continue;
       }
-      if (best == kNone || setting.entries.size() > settings[best].entries.size()) best = s;
+      held = true;
+      if (best != kNone && setting.entries.size() <= settings[best].entries.size()) continue;
+      if (InPlace(group, setting)) best = s;
     }
     return best;
+  }
+
+  bool InPlace(const Group& group, const CheckedSetting& setting) const {
+    return std::any_of(group.members.begin(), group.members.end(), [&](std::size_t m) {
+      return std::any_of(
+          setting.entries.begin(), setting.entries.end(), [&](const CheckedEntry& entry) {
+            return entry.styleClass == members_[m].styleClass && entry.layer == members_[m].layer;
+          });
+    });
   }
 
   template <typename Predicate>

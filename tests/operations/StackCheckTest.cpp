@@ -252,6 +252,24 @@ TEST_F(StackCheckTest, AGroupIsMeasuredAgainstTheSettingItMatchesExactlyElseTheL
   EXPECT_EQ(Counts(Find()), "1 missing, 0 drifted, 0 duplicates, 0 wrong layer, 1 unmatched");
 }
 
+TEST_F(StackCheckTest, SettingsOfOneStyleInOtherLayersEachMeasureTheirOwnRoads) {
+  // The class x: the road's styles in the draft and centre layers. Its setting comes first.
+  Load(With({
+      {"centre", "x-f", 'F', "0,0 100,0"},
+      {"draft", "x-c", 'C', "0,0 100,0"},
+      {"centre", "x-lost-f", 'F', "0,20 100,20"},
+      {"fill", "lost-f", 'F', "0,40 100,40"},
+  }));
+  Capture({"r-c", "r-f"});
+  Capture({"x-c", "x-f"});
+  // Each lost fill is measured against the setting of its own layer.
+  const StackFindings findings = Find();
+  EXPECT_EQ(Counts(findings), "2 missing, 0 drifted, 0 duplicates, 0 wrong layer, 0 unmatched");
+  ASSERT_EQ(findings.stacks.size(), 2u);
+  EXPECT_EQ(findings.stacks[0].setting, 1u);  // lost-f: the road's, second in order
+  EXPECT_EQ(findings.stacks[1].setting, 0u);
+}
+
 TEST_F(StackCheckTest, ADriftedStackTakesTheSelectedGroupsGeometryElseTheLargerElseTheFront) {
   // Only the centre road's setting: with the road's too, casing and fill would be a whole road
   // of their own, and the centre line a stack lacking both.
