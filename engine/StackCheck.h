@@ -8,8 +8,8 @@
 //   - the first setting whose entries' styles are exactly the styles of the group's copies;
 //   - otherwise, among the settings holding all of the copies' styles, the one with the most
 //     entries (the first on a tie).
-// A group with no copy in its place (an entry's style in that entry's layer) is not a stack of
-// its setting and is passed over; so is every path of no setting's style.
+// Only a setting under which the group has a copy in its place (an entry's style in that entry's
+// layer) is taken; a group with none is passed over, as is every path of no setting's style.
 //
 // Findings of a group, in order:
 //   - a duplicate: a further copy for an entry whose copy is there (the back-most one stays);
