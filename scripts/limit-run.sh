@@ -14,7 +14,9 @@ trap 'kill -KILL -- "-$pid" 2>/dev/null; exit 143' TERM INT HUP
 while kill -0 "$pid" 2>/dev/null; do
   used_kb=$(ps -o rss= -s "$pid" 2>/dev/null | awk '{ sum += $1 } END { print sum + 0 }')
   if [ "$used_kb" -gt "$limit_kb" ]; then
-    echo "limit-run: $1 used $(( used_kb / 1024 )) MB, more than its limit of $(( limit_kb / 1024 )) MB; stopped" >&2
+    command="$*"
+    echo "limit-run: stopped after it used $(( used_kb / 1024 )) MB, more than its limit of" \
+      "$(( limit_kb / 1024 )) MB: ${command:0:300}" >&2
     kill -KILL -- "-$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
     exit 137

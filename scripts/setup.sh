@@ -9,7 +9,7 @@ packages=(
   wine64 xvfb xauth
   googletest libgtest-dev libbenchmark-dev
   nlohmann-json3-dev libboost-dev
-  python3 fonts-ipafont-gothic
+  python3 fonts-ipafont-gothic procps
   librsvg2-bin
 )
 

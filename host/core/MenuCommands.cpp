@@ -48,6 +48,12 @@ void AddMenuCommands(Session& session) {
   session.Add("menu-update", "\"ITEM TEXT\"", [&host](const Words& a) -> std::string {
     return SendToItem(host, a, kAIMenuUpdateSelector);
   });
+  session.Add("menu-group", "\"NAME\"", [&host](const Words& a) -> std::string {
+    if (a.size() != 1 || a[0].empty()) return "one group name expected";
+    if (!host.menus().AddOtherPluginGroup(a[0])) return "the group " + Quote(a[0]) + " exists";
+    host.transcript().Line("another plug-in added the menu group " + Quote(a[0]));
+    return "";
+  });
   session.Add("menus", "", [&host](const Words& a) -> std::string {
     if (!a.empty()) return "too many words";
     // As the user sees them on opening the menu: enabled by the document as it is now.

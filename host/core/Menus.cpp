@@ -169,6 +169,15 @@ AIErr Menus::AddSubMenuGroup(const char* name, AIMenuGroupOption options, AIMenu
   return kNoErr;
 }
 
+bool Menus::AddOtherPluginGroup(const std::string& name) {
+  for (const Group& existing : groups_) {
+    if (existing.name == name) return false;
+  }
+  groups_.push_back(
+      Group{MakeHandle<AIMenuGroup>(++groupSerial_, kMenuGroupHandle), name, 0, nullptr});
+  return true;
+}
+
 Menus::Item* Menus::FindItem(AIMenuItemHandle handle, const char* function) {
   for (Item& item : items_) {
     if (item.handle == handle) return &item;

@@ -38,6 +38,8 @@ class Menus {
                 AIMenuItemOption options, AIMenuItemHandle* item);
   AIErr AddSubMenuGroup(const char* name, AIMenuGroupOption options, AIMenuItemHandle item,
                         AIMenuGroup* group);
+  // A group another plug-in adds, after every group there is; false when the name is taken.
+  bool AddOtherPluginGroup(const std::string& name);
   // A live item or group of the plug-in; null (and a violation naming function) otherwise.
   Item* FindItem(AIMenuItemHandle handle, const char* function);
   const Group* FindGroup(AIMenuGroup handle, const char* function) const;

@@ -221,6 +221,47 @@ TEST_F(HitTestSuiteTest, ALongPathIsFoundAlongItsWholeCourseAndOnlyThere) {
   EXPECT_EQ(Violations(), 0);
 }
 
+TEST_F(HitTestSuiteTest, AClosedShapeOfTwoAnchorsIsHitOnItsClosingCurve) {
+  // A "D": a straight side from (2000, 2000) up to (2000, 2100), closed by a curve bulging out
+  // to x = 2045.
+  const AIPathSegment d[2] = {{{2000, 2000}, {2060, 2000}, {2000, 2000}, true},
+                              {{2000, 2100}, {2000, 2100}, {2060, 2100}, true}};
+  AIArtHandle art = nullptr;
+  ASSERT_EQ(art_.NewArt(kPathArt, kPlaceAbove, nullptr, &art), kNoErr);
+  ASSERT_EQ(paths_.SetPathSegments(art, 0, 2, d), kNoErr);
+  ASSERT_EQ(paths_.SetPathClosed(art, true), kNoErr);
+  const Result closing = Hit(2045, 2050);
+  EXPECT_EQ(closing.id, doc().FindArt(art)->id());
+  EXPECT_EQ(closing.type, kCurveHitType);
+  EXPECT_EQ(closing.segment, 0);
+  EXPECT_EQ(Hit(2000, 2050).segment, 1);
+  EXPECT_EQ(Violations(), 0);
+}
+
+// Asked again at the same point, the index takes back art changed since by its box grown by the
+// tolerance: on every side, a path reshaped to pass just outside its box is still found.
+TEST_F(HitTestSuiteTest, ArtReshapedNearARepeatedPointIsFoundOnEverySide) {
+  AIArtHandle art = nullptr;
+  ASSERT_EQ(art_.NewArt(kPathArt, kPlaceAbove, nullptr, &art), kNoErr);
+  const AIRealPoint point{3000, 3000};
+  // A horizontal path 2 below or above the point, a vertical one 2 left or right of it.
+  const AIRealPoint ends[4][2] = {{{2900, 2998}, {3100, 2998}},
+                                  {{2900, 3002}, {3100, 3002}},
+                                  {{2998, 2900}, {2998, 3100}},
+                                  {{3002, 2900}, {3002, 3100}}};
+  for (const auto& [from, to] : ends) {
+    const AIPathSegment away[2] = {{{0, 9000}, {0, 9000}, {0, 9000}, true},
+                                   {{10, 9000}, {10, 9000}, {10, 9000}, true}};
+    ASSERT_EQ(paths_.SetPathSegments(art, 0, 2, away), kNoErr);
+    EXPECT_EQ(Hit(point.h, point.v).id, "");
+    const AIPathSegment near[2] = {{from, from, from, true}, {to, to, to, true}};
+    ASSERT_EQ(paths_.SetPathSegments(art, 0, 2, near), kNoErr);
+    EXPECT_EQ(Hit(point.h, point.v).id, ScanHit(doc(), point, 3));
+    EXPECT_EQ(Hit(point.h, point.v).id, doc().FindArt(art)->id());
+  }
+  EXPECT_EQ(Violations(), 0);
+}
+
 // The index's own answer, which the hit test only narrows: a path crossing the map diagonally
 // must not be a candidate wherever its box is, or every click on a large map would test it.
 TEST_F(HitTestSuiteTest, ACrossingPathIsACandidateOnlyNearItsCourse) {
