@@ -225,7 +225,14 @@ ASErr Plugin::Message(const char* caller, const char* selector, void* message) {
 
 ASErr Plugin::NotifierProcedure(const char* selector, AINotifierMessage* message) {
   AppContext context(pluginRef_);
-  if (context.Error() != kNoErr) return context.Error();
+  if (context.Error() != kNoErr) {
+    // What the plug-in holds is let go at shut-down all the same: that needs no document.
+    if (Is(selector, kAINotifySelector) && message->type != nullptr &&
+        Is(message->type, kAIApplicationShutdownNotifier)) {
+      Notify(message);
+    }
+    return context.Error();
+  }
   ASErr postStartup = kUnhandledMsgErr;
   if (message->type != nullptr && Is(message->type, kAIApplicationStartedNotifier)) {
     postStartup = PostStartupPlugin();

@@ -137,6 +137,14 @@ void CKukuriControls::SetMaxWidthText(const ai::UnicodeString& text) {
   SetText(maxWidthLabel_.get(), text);
 }
 
+void CKukuriControls::ClearNameText() {
+  SetWindowTextW(nameLabel_.get(), L"");
+}
+
+void CKukuriControls::ClearMaxWidthText() {
+  SetWindowTextW(maxWidthLabel_.get(), L"");
+}
+
 bool CKukuriControls::HandleMessage(LRESULT* result, HWND, UINT message, WPARAM, LPARAM lParam) {
   if (message == WM_PAINT) {
     // The picture is given to the box again before the window paints; painting is not ours.

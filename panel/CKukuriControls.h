@@ -25,6 +25,9 @@ class CKukuriControls {
   void EnableCommandButtons(bool enable);
   void SetNameText(const ai::UnicodeString& text);
   void SetMaxWidthText(const ai::UnicodeString& text);
+  // Empty labels, for texts the host could not make; no host call.
+  void ClearNameText();
+  void ClearMaxWidthText();
   // Paints preview into the box, at its left and centred vertically, on white.
   void DrawPreview(const PreviewBitmap& preview);
 

@@ -72,15 +72,31 @@ ASErr CKukuriPanel::OnLayersChanged() {
 }
 
 void CKukuriPanel::UpdateMaxWidthLabel() {
-  controls_.SetMaxWidthText(MaxWidthText(store_->Current()));
+  // A text the host cannot make is shown empty rather than left stale.
+  if (GuardedCall([&] {
+        controls_.SetMaxWidthText(MaxWidthText(store_->Current()));
+        return kNoErr;
+      }) != kNoErr) {
+    controls_.ClearMaxWidthText();
+  }
 }
 
 void CKukuriPanel::RefreshCurrentSetting() {
+  // Each part is shown on its own, so that one the host cannot make leaves the others current.
   const OverlapSetting* current = store_->Current();
-  controls_.SetNameText(SettingNameText(current));
+  if (GuardedCall([&] {
+        controls_.SetNameText(SettingNameText(current));
+        return kNoErr;
+      }) != kNoErr) {
+    controls_.ClearNameText();
+  }
   UpdateMaxWidthLabel();
-  if (current != nullptr && current->Preview() != nullptr)
-    controls_.DrawPreview(*current->Preview());
+  if (current != nullptr && current->Preview() != nullptr) {
+    GuardedCall([&] {
+      controls_.DrawPreview(*current->Preview());
+      return kNoErr;
+    });
+  }
 }
 
 void CKukuriPanel::AcquireFromPanel(bool ctrl) {

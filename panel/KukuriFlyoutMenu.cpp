@@ -1,7 +1,9 @@
 // The road panel's flyout menu: the recent settings, the settings of the last batch capture,
 // the commands that clear them, capture a batch and open the preferences, and the check and
 // repair of the document's overlap lines.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "engine/Alerts.h"
 #include "engine/OverlapOperations.h"
@@ -36,14 +38,18 @@ class MenuBuilder {
   explicit MenuBuilder(AIPanelFlyoutMenuRef menu) : menu_(menu) {}
 
   void Item(std::uint32_t id, const ai::UnicodeString& text) {
-    sAIPanelFlyoutMenu->AppendItem(menu_, id, text.handle());
+    if (!Left(id)) sAIPanelFlyoutMenu->AppendItem(menu_, id, text.handle());
   }
   void Item(std::uint32_t id, const char* text) { Item(id, ai::UnicodeString(text)); }
   void Item(std::uint32_t id, const char* text, bool enabled) {
     Item(id, text);
     sAIPanelFlyoutMenu->SetItemEnabled(menu_, id, enabled);
   }
-  void Separator(std::uint32_t id) { sAIPanelFlyoutMenu->AppendSeparator(menu_, id); }
+  void Separator(std::uint32_t id) {
+    if (!Left(id)) sAIPanelFlyoutMenu->AppendSeparator(menu_, id);
+  }
+  // Removes every item; those the host refuses to remove are remembered, so that the rebuild
+  // never appends an id the menu still has.
   void RemoveAll() {
     std::uint32_t count = 0;
     sAIPanelFlyoutMenu->Size(menu_, &count);
@@ -52,10 +58,21 @@ class MenuBuilder {
       if (sAIPanelFlyoutMenu->GetItemID(menu_, index, &id) == kNoErr)
         sAIPanelFlyoutMenu->RemoveItem(menu_, id);
     }
+    count = 0;
+    sAIPanelFlyoutMenu->Size(menu_, &count);
+    for (std::uint32_t index = 0; index < count; ++index) {
+      std::uint32_t id = 0;
+      if (sAIPanelFlyoutMenu->GetItemID(menu_, index, &id) == kNoErr) left_.push_back(id);
+    }
   }
 
  private:
+  bool Left(std::uint32_t id) const {
+    return std::find(left_.begin(), left_.end(), id) != left_.end();
+  }
+
   AIPanelFlyoutMenuRef menu_;
+  std::vector<std::uint32_t> left_;  // items the host kept
 };
 
 std::string BatchAcquiredText(std::int32_t count) {

@@ -17,3 +17,10 @@ std::int32_t ReadMaxRecent(std::string_view text) {
   if (negative) return static_cast<std::int32_t>(-value);
   return static_cast<std::int32_t>(value < kLimit ? value : kLimit - 1);
 }
+
+std::int32_t ConfirmedMaxRecent(std::string_view text, std::string_view shown,
+                                std::int32_t stored) {
+  constexpr std::size_t kEditLength = 3;
+  if (text == shown) return stored;
+  return ReadMaxRecent(text.substr(0, kEditLength));
+}

@@ -24,4 +24,16 @@ TEST(OverlapPreferencesTest, TheLeadingDecimalIntegerOrZero) {
   EXPECT_EQ(ReadMaxRecent("-99999999999"), -2147483647 - 1);
 }
 
+TEST(OverlapPreferencesTest, AnUntouchedEditKeepsTheStoredLengthExactly) {
+  // Shown whole, though longer than a user can type; an empty edit when nothing could be shown.
+  EXPECT_EQ(ConfirmedMaxRecent("1000", "1000", 1000), 1000);
+  EXPECT_EQ(ConfirmedMaxRecent("-100", "-100", -100), -100);
+  EXPECT_EQ(ConfirmedMaxRecent("", "", 12), 12);
+  // A changed text is read as far as the edit goes.
+  EXPECT_EQ(ConfirmedMaxRecent("100", "1000", 1000), 100);
+  EXPECT_EQ(ConfirmedMaxRecent("1000", "10", 10), 100);
+  EXPECT_EQ(ConfirmedMaxRecent("", "10", 10), 0);
+  EXPECT_EQ(ConfirmedMaxRecent("7", "", 12), 7);
+}
+
 }  // namespace
