@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -37,7 +38,12 @@ class Documents {
   AIErr RefusalCode() const { return refusal_; }
 
   // Edits mark the document changed; the host notifies once the plug-in's call has returned.
-  void MarkEdited() { edited_ = true; }
+  // Each edit is shown to the check the host gives (see Host), if any.
+  void MarkEdited() {
+    edited_ = true;
+    if (editCheck_) editCheck_();
+  }
+  void SetEditCheck(std::function<void()> check) { editCheck_ = std::move(check); }
   void MarkLayersChanged() { layersChanged_ = true; }
   bool TakeEdited() { return std::exchange(edited_, false); }
   bool TakeLayersChanged() { return std::exchange(layersChanged_, false); }
@@ -94,6 +100,7 @@ class Documents {
   ArtIndex artIndex_;
   AIErr refusal_ = kNoErr;
   std::map<AIArtHandle, RasterPixels> rasters_;
+  std::function<void()> editCheck_;
   bool edited_ = false;
   bool layersChanged_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "host/core/PublishedSuites.h"
 
@@ -27,6 +28,16 @@ const SPPluginRef kPluginRef =
 Host::Host() : basic_{&AcquireSuite, &ReleaseSuite}, pluginRef_(kPluginRef) {
   gCurrent = this;
   PublishSuites(registry_);
+  documents_.SetEditCheck([this] {
+    if (userEventDepth_ == 0 || messageDepth_ > 0 || contexts_.Depth() > 0) return;
+    if (std::exchange(editOutsideContextReported_, true)) return;
+    transcript_.Violation(
+        "the plug-in changed the document from a panel callback outside an application context");
+  });
+}
+
+void Host::EnterUserEvent() {
+  if (userEventDepth_++ == 0) editOutsideContextReported_ = false;
 }
 
 Host::~Host() {

@@ -106,6 +106,11 @@ class Host {
   void SendEditNotifications();
   // Whether the plug-in is handling a message now (suite calls and callbacks come from inside).
   bool InMessage() const { return messageDepth_ > 0; }
+  // Around a callback of the plug-in's panel that a user started (a click on a button, a flyout
+  // item): as in the host, the plug-in may change the document then only inside an application
+  // context of its own; an edit outside one is a violation, reported once per callback.
+  void EnterUserEvent();
+  void LeaveUserEvent() { --userEventDepth_; }
 
   // The plug-in, as the suites see it.
   SPPluginRef PluginRef() const { return pluginRef_; }
@@ -156,6 +161,8 @@ class Host {
   AIWindowRef appWindow_ = nullptr;
   bool notifying_ = false;
   int messageDepth_ = 0;
+  int userEventDepth_ = 0;
+  bool editOutsideContextReported_ = false;
 };
 
 }  // namespace host

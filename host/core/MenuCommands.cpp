@@ -1,5 +1,6 @@
 // Session commands for the menu items that the plug-in added.
 #include <cstring>
+#include <vector>
 
 #include "host/core/Session.h"
 
@@ -56,7 +57,17 @@ void AddMenuCommands(Session& session) {
   });
   session.Add("menus", "", [&host](const Words& a) -> std::string {
     if (!a.empty()) return "too many words";
-    // As the user sees them on opening the menu: enabled by the document as it is now.
+    // As the user sees them on opening the menu: the items that want it are updated first, as
+    // the host updates them when a menu opens, and enabled by the document as it is now.
+    std::vector<AIMenuItemHandle> updated;
+    for (const Menus::Item& item : host.menus().Items()) {
+      if ((item.options & kMenuItemWantsUpdateOption) != 0) updated.push_back(item.handle);
+    }
+    for (AIMenuItemHandle handle : updated) {
+      MessageRecord message{};
+      message.menu.menuItem = handle;
+      host.Send(kAIMenuCaller, kAIMenuUpdateSelector, message);
+    }
     const Menus& menus = host.menus();
     const Document* document = host.documents().current();
     for (const Menus::Group& group : menus.Groups()) {

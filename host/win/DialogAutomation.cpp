@@ -198,6 +198,11 @@ void DialogAutomation::Perform(const Action& action) {
       break;
     }
     case Kind::kClose:
+      // A user can only click a close box the dialog has.
+      if ((GetWindowLongPtrW(dialog_, GWL_STYLE) & WS_SYSMENU) == 0) {
+        host_.transcript().Violation("dialog " + Quote(caption_) + " has no close box to click");
+        break;
+      }
       PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
     case Kind::kRecord:

@@ -336,8 +336,14 @@ void PanelDocks::AsUser(const std::function<void()>& action) {
     explicit Depth(int& d) : depth(++d) {}
     ~Depth() { --depth; }
   };
+  struct UserEvent {
+    Host& host;
+    explicit UserEvent(Host& h) : host(h) { host.EnterUserEvent(); }
+    ~UserEvent() { host.LeaveUserEvent(); }
+  };
   {
     Depth inside(depth_);
+    const UserEvent event(host_);
     action();
   }
   if (!outermost) return;
