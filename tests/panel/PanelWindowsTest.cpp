@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -213,6 +215,73 @@ TEST_F(PanelWindowsTest, EachFailingCallOfAButtonStillHandsTheFocusBack) {
       ASSERT_EQ(panels_.LiveCount(), 0u);
     }
   }
+}
+
+// The pixels of a shown window as the screen shows them, after it painted.
+std::vector<COLORREF> ScreenPixels(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+  std::vector<COLORREF> pixels(static_cast<std::size_t>(width * height));
+  const auto* bgra = static_cast<const std::uint8_t*>(bits);
+  for (std::size_t i = 0; i < pixels.size(); ++i)
+    pixels[i] = RGB(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+bool Near(COLORREF a, COLORREF b) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= 1 && std::abs(GetGValue(a) - GetGValue(b)) <= 1 &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= 1;
+}
+
+// The static texts are painted in the theme's panel colours, in both themes and after a switch
+// while the panel is shown: the background of the labels, their text, and beside them the
+// system's button face and the preview's white picture.
+TEST_F(PanelWindowsTest, StaticTextsTakeTheThemesPanelColours) {
+  Run("open maps/roads.json");
+  Run("start");
+  Run("select r1-casing");
+  Run("panel click acquire");
+  struct Theme {
+    const char* command;
+    COLORREF background, text;  // the host's greys 0.94 and 0.10, or 0.20 and 0.90
+  };
+  for (const Theme& theme : {Theme{"theme light", RGB(240, 240, 240), RGB(26, 26, 26)},
+                             Theme{"theme dark", RGB(51, 51, 51), RGB(230, 230, 230)},
+                             Theme{"theme light", RGB(240, 240, 240), RGB(26, 26, 26)}}) {
+    SCOPED_TRACE(theme.command);
+    Run(theme.command);
+    for (const int label : {4, 5}) {  // the layer name and the widest stroke
+      const std::vector<COLORREF> pixels = ScreenPixels(Child(label));
+      ASSERT_FALSE(pixels.empty());
+      const auto background = std::count_if(pixels.begin(), pixels.end(),
+                                            [&](COLORREF c) { return Near(c, theme.background); });
+      const auto text = std::count_if(pixels.begin(), pixels.end(),
+                                      [&](COLORREF c) { return Near(c, theme.text); });
+      EXPECT_GT(background * 2, static_cast<long>(pixels.size())) << "label " << label;
+      EXPECT_GT(text, 0) << "label " << label;
+    }
+    const std::vector<COLORREF> button = ScreenPixels(Child(0));
+    EXPECT_EQ(button[button.size() / 2 + 3], GetSysColor(COLOR_BTNFACE));
+    const std::vector<COLORREF> preview = ScreenPixels(Child(3));
+    EXPECT_EQ(preview[preview.size() / 2 - 50], RGB(255, 255, 255));
+  }
+  Run("shutdown");
+  EXPECT_EQ(host_.transcript().ViolationCount(), 0) << host_.transcript().Text();
 }
 
 }  // namespace
