@@ -262,6 +262,59 @@ TEST_F(HitTestSuiteTest, ArtReshapedNearARepeatedPointIsFoundOnEverySide) {
   EXPECT_EQ(Violations(), 0);
 }
 
+// A path reshaped back and forth leaves stale entries in the index with the very boxes of its
+// stacked copy's live ones; clearing them away must take its own entries only.
+TEST_F(HitTestSuiteTest, ClearingStaleEntriesLeavesAStackedCopysEntries) {
+  const AIPathSegment road[2] = {{{4000, 4000}, {4000, 4000}, {4000, 4000}, true},
+                                 {{4100, 4000}, {4100, 4000}, {4100, 4000}, true}};
+  const AIPathSegment bent[2] = {{{4000, 4000}, {4000, 4000}, {4000, 4000}, true},
+                                 {{4100, 4050}, {4100, 4050}, {4100, 4050}, true}};
+  AIArtHandle back = nullptr, front = nullptr;
+  ASSERT_EQ(art_.NewArt(kPathArt, kPlaceAbove, nullptr, &back), kNoErr);
+  ASSERT_EQ(paths_.SetPathSegments(back, 0, 2, road), kNoErr);
+  ASSERT_EQ(art_.DuplicateArt(back, kPlaceAbove, back, &front), kNoErr);
+  for (int i = 0; i < 400; ++i) {
+    ASSERT_EQ(paths_.SetPathSegments(back, 0, 2, bent), kNoErr);
+    Hit(0, 9000);  // the index takes in the change
+    ASSERT_EQ(paths_.SetPathSegments(back, 0, 2, road), kNoErr);
+    Hit(0, 9000 + i + 1);
+  }
+  // The first question there clears the stale entries away; the next still finds the front copy.
+  for (const AIReal h : {4050.0, 4051.0, 4052.0}) {
+    EXPECT_EQ(Hit(h, 4000).id, ScanHit(doc(), {h, 4000}, 3));
+    EXPECT_EQ(Hit(h, 4000).id, doc().FindArt(front)->id());
+  }
+  EXPECT_EQ(Violations(), 0);
+}
+
+// The front-most art wins across containers: art beside a group lies in front of or behind all
+// of the group's members, as paint order has it.
+TEST_F(HitTestSuiteTest, TheFrontMostArtIsFoundAcrossGroups) {
+  const AIPathSegment road[2] = {{{5000, 5000}, {5000, 5000}, {5000, 5000}, true},
+                                 {{5100, 5000}, {5100, 5000}, {5100, 5000}, true}};
+  AIArtHandle group = nullptr, inside = nullptr, beneath = nullptr, beside = nullptr;
+  ASSERT_EQ(art_.NewArt(kGroupArt, kPlaceAbove, nullptr, &group), kNoErr);
+  ASSERT_EQ(art_.NewArt(kPathArt, kPlaceInsideOnTop, group, &inside), kNoErr);
+  ASSERT_EQ(art_.NewArt(kPathArt, kPlaceInsideOnBottom, group, &beneath), kNoErr);
+  ASSERT_EQ(art_.NewArt(kPathArt, kPlaceBelow, group, &beside), kNoErr);
+  for (AIArtHandle path : {inside, beneath, beside})
+    ASSERT_EQ(paths_.SetPathSegments(path, 0, 2, road), kNoErr);
+  const std::string expected[] = {doc().FindArt(inside)->id(), doc().FindArt(beneath)->id(),
+                                  doc().FindArt(beside)->id(), ""};
+  for (const std::string& id : expected) {
+    const AIRealPoint point{5050, 5001};
+    EXPECT_EQ(Hit(point.h, point.v).id, ScanHit(doc(), point, 3));
+    EXPECT_EQ(Hit(point.h, point.v).id, id);
+    if (!id.empty()) doc().SetUserAttributes(*doc().FindArt(id), kArtHidden, kArtHidden);
+  }
+  // Moved in front of the group, the path beside it is found first again.
+  doc().SetUserAttributes(*doc().FindArt(beside), kArtHidden, 0);
+  doc().MoveArt(*doc().FindArt(beside), kPlaceAbove, *doc().FindArt(group));
+  doc().SetUserAttributes(*doc().FindArt(inside), kArtHidden, 0);
+  EXPECT_EQ(Hit(5050, 5001).id, doc().FindArt(beside)->id());
+  EXPECT_EQ(Violations(), 0);
+}
+
 // The index's own answer, which the hit test only narrows: a path crossing the map diagonally
 // must not be a candidate wherever its box is, or every click on a large map would test it.
 TEST_F(HitTestSuiteTest, ACrossingPathIsACandidateOnlyNearItsCourse) {
