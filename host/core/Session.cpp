@@ -203,6 +203,15 @@ void Session::AddMessageCommands() {
     host_.Notify(a[0].c_str());
     return "";
   });
+  Add("notifiers", "", [this](const Words& a) -> std::string {
+    if (!a.empty()) return "too many words";
+    const auto& all = host_.notifiers().All();
+    if (all.empty()) host_.transcript().Line("notifiers: none");
+    for (const Notifiers::Notifier& notifier : all) {
+      host_.transcript().Line("notifier " + Quote(notifier.name) + " for " + Quote(notifier.type));
+    }
+    return "";
+  });
   Add("status", "", [this](const Words& a) -> std::string {
     if (!a.empty()) return "too many words";
     host_.transcript().Line(std::string("status: ") + (host_.Loaded() ? "loaded" : "not loaded") +
