@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/win/DialogTemplates.h"
 #include "host/win/WideText.h"
 
 namespace host {
@@ -27,8 +28,8 @@ bool ParseId(const std::string& word, int* id) {
   return true;
 }
 
-std::string StyleWords(HWND control, const std::string& className) {
-  const LONG style = GetWindowLongW(control, GWL_STYLE);
+// The words for a control's template styles.
+std::string StyleWords(DWORD style, DWORD exStyle, const std::string& className) {
   std::string words;
   auto add = [&words](const char* word) { words += std::string(" ") + word; };
   if (className == "Button") {
@@ -42,6 +43,9 @@ std::string StyleWords(HWND control, const std::string& className) {
       case BS_AUTORADIOBUTTON:
         add("autoradio");
         break;
+      case BS_GROUPBOX:
+        add("groupbox");
+        break;
       default:
         add("button-type");
         words += std::to_string(style & BS_TYPEMASK);
@@ -51,9 +55,7 @@ std::string StyleWords(HWND control, const std::string& className) {
   } else if (className == "Edit") {
     if (style & ES_AUTOHSCROLL) add("autohscroll");
   }
-  // The dialog manager turns an edit's border into a sunken client edge.
-  if ((style & WS_BORDER) || (GetWindowLongW(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
-    add("border");
+  if ((style & WS_BORDER) || (exStyle & WS_EX_CLIENTEDGE)) add("border");
   if (style & WS_TABSTOP) add("tabstop");
   if (style & WS_GROUP) add("group");
   return words;
@@ -248,22 +250,37 @@ void DialogAutomation::Layout() {
     font = Quote(Narrow(logFont.lfFaceName)) + " " +
            std::to_string(MulDiv(std::abs(logFont.lfHeight), 72, dpi));
   }
-  const LONG style = GetWindowLongW(dialog_, GWL_STYLE);
+  // The styles are the template's, as the plug-in wrote them; the window's own change at run
+  // time (the default button follows the focus).
+  const auto module = reinterpret_cast<HMODULE>(GetWindowLongPtrW(dialog_, GWLP_HINSTANCE));
+  const std::optional<DialogTemplate> made = FindDialogTemplate(module, Widen(caption_));
+  if (!made) {
+    host_.transcript().Violation("dialog " + Quote(caption_) +
+                                 " was made from no extended template of its module");
+    return;
+  }
+  const DWORD style = made->style;
   host_.transcript().Line(
       "layout dialog " + std::to_string(x(client.right)) + "x" + std::to_string(y(client.bottom)) +
       " font " + font + ((style & WS_CAPTION) == WS_CAPTION ? " caption" : "") +
       (style & WS_SYSMENU ? " sysmenu" : "") + (style & WS_POPUP ? " popup" : ""));
+  // The dialog manager makes the controls in the template's order, each below the one before.
+  std::size_t index = 0;
   for (HWND control = GetWindow(dialog_, GW_CHILD); control != nullptr;
-       control = GetWindow(control, GW_HWNDNEXT)) {
+       control = GetWindow(control, GW_HWNDNEXT), ++index) {
     RECT rect;
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&rect), 2);
     const std::string className = ClassName(control);
-    host_.transcript().Line("layout " + std::to_string(ControlId(control)) + " " + className + " " +
+    const int id = ControlId(control);
+    std::string styles = " (not in the template)";
+    if (index < made->controls.size() && made->controls[index].id == id) {
+      styles = StyleWords(made->controls[index].style, made->controls[index].exStyle, className);
+    }
+    host_.transcript().Line("layout " + std::to_string(id) + " " + className + " " +
                             std::to_string(x(rect.left)) + "," + std::to_string(y(rect.top)) + " " +
                             std::to_string(x(rect.right - rect.left)) + "x" +
-                            std::to_string(y(rect.bottom - rect.top)) +
-                            StyleWords(control, className));
+                            std::to_string(y(rect.bottom - rect.top)) + styles);
   }
 }
 
