@@ -339,9 +339,12 @@ void Document::Order(Art& art) {
     room *= 4.0 / 3.0;
     const std::uint64_t size = std::uint64_t{1} << bits;
     const std::uint64_t base = pivot & ~(size - 1);
-    while (first->previous_ && first->previous_->order_ >= base) first = first->previous_, ++count;
-    while (last->next_ && last->next_->order_ - base < size) last = last->next_, ++count;
-    if (bits<kBits&& static_cast<double>(count)> room) continue;
+    for (; first->previous_ && first->previous_->order_ >= base; ++count) {
+      first = first->previous_;
+    }
+    for (; last->next_ && last->next_->order_ - base < size; ++count) last = last->next_;
+    const bool sparse = bits == kBits || static_cast<double>(count) <= room;
+    if (!sparse) continue;
     const std::uint64_t gap = size / (count + 1);
     std::uint64_t next = base + gap;
     for (Art* at = first;; at = at->next_) {
