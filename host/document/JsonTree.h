@@ -1,7 +1,8 @@
-// A JSON text read into one flat tree by nlohmann-json's SAX parser: the values of a large file
-// as a few large arrays instead of a node per value on the heap, which is what made reading a
-// map slow. Objects keep one member per name (the last, as in nlohmann::json), sorted by name.
-// A value takes 24 bytes, as a map's file holds several values for each anchor.
+// A JSON text read into one flat tree: the values of a large file as a few large arrays instead
+// of a node per value on the heap, which is what made reading a map slow. Well-formed text goes
+// through JsonScanner; anything else through nlohmann-json's SAX parser, whose messages say what
+// is wrong. Objects keep one member per name (the last, as in nlohmann::json), sorted by name. A
+// value takes 24 bytes, as a map's file holds several values for each anchor.
 #pragma once
 
 #include <cstddef>
