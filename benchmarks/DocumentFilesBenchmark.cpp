@@ -22,6 +22,29 @@ void BM_ReadDocument(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// Maps of long roads (arguments: paths, anchors a path): building one as an import does, adding
+// each path at the front of its layer, then saving and reading it.
+void BM_AddLongLines(benchmark::State& state) {
+  const int paths = static_cast<int>(state.range(0)), anchors = static_cast<int>(state.range(1));
+  for (auto _ : state) benchmark::DoNotOptimize(bench::GenerateLongLines(paths, anchors, 4));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_WriteLongLines(benchmark::State& state) {
+  const auto document = bench::GenerateLongLines(static_cast<int>(state.range(0)),
+                                                 static_cast<int>(state.range(1)), 4);
+  for (auto _ : state) benchmark::DoNotOptimize(host::WriteDocument(*document));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_ReadLongLines(benchmark::State& state) {
+  const std::string json = host::WriteDocument(*bench::GenerateLongLines(
+      static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 4));
+  state.counters["bytes"] = static_cast<double>(json.size());
+  for (auto _ : state) benchmark::DoNotOptimize(host::ReadDocument(json));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 // The real road network: importing it, and saving and reading the map it makes.
 void BM_ImportRealRoads(benchmark::State& state) {
   const std::string missing = bench::MissingRealRoadData();
@@ -60,4 +83,12 @@ BENCHMARK(BM_WriteRealRoads)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadRealRoads)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteDocument)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadDocument)->Arg(10000)->Arg(50000)->Arg(200000)->Unit(benchmark::kMillisecond);
+// Long roads: doubling the paths should double the times.
+void LongLineSizes(benchmark::internal::Benchmark* benchmark) {
+  benchmark->Args({25000, 40})->Args({50000, 40})->Args({100000, 40})->Args({10000, 1000});
+  benchmark->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_AddLongLines)->Apply(LongLineSizes);
+BENCHMARK(BM_WriteLongLines)->Apply(LongLineSizes);
+BENCHMARK(BM_ReadLongLines)->Apply(LongLineSizes);
 BENCHMARK_MAIN();

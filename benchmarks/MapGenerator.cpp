@@ -1,5 +1,6 @@
 #include "benchmarks/MapGenerator.h"
 
+#include <cmath>
 #include <random>
 #include <string>
 #include <unordered_map>
@@ -28,6 +29,39 @@ std::unique_ptr<host::Document> GenerateMap(int paths, int layerCount) {
     for (int k = 0; k < count; ++k)
       geometry.segments.push_back(host::CornerAt({coordinate(random), coordinate(random)}));
     // The fill goes into an upper layer, the casing into the layer below it.
+    const int pair = road % (layerCount / 2);
+    for (int part = 0; part < 2; ++part) {
+      host::Layer& layer = *layers[static_cast<std::size_t>(2 * pair + part)];
+      host::Art& path = document->NewArt(kPathArt, kPlaceInsideOnTop, layer.group());
+      path.path() = geometry;
+      AIStrokeStyle stroke = host::DefaultStroke();
+      stroke.color = host::GrayColor(part == 0 ? 0.0 : 1.0);
+      stroke.width = part == 0 ? 4 : 8;
+      path.appearance().paint.push_back(stroke);
+    }
+  }
+  return document;
+}
+
+std::unique_ptr<host::Document> GenerateLongLines(int paths, int anchors, int layerCount) {
+  auto document = std::make_unique<host::Document>();
+  std::vector<host::Layer*> layers;
+  for (int i = 0; i < layerCount; ++i) {
+    layers.push_back(&document->NewLayer(nullptr, kPlaceBelow, "道路 " + std::to_string(i)));
+  }
+  std::mt19937 random(20261208);
+  std::uniform_real_distribution<double> place(-50000, 50000);
+  std::uniform_real_distribution<double> step(-40, 40);
+  for (int road = 0; road < paths / 2; ++road) {
+    host::PathGeometry geometry;
+    geometry.segments.reserve(static_cast<std::size_t>(anchors));
+    // Projected coordinates kept to a hundredth of a point, as a map's are written.
+    AIRealPoint at{place(random), place(random)};
+    for (int k = 0; k < anchors; ++k) {
+      const AIRealPoint rounded{std::round(at.h * 100) / 100, std::round(at.v * 100) / 100};
+      geometry.segments.push_back(host::CornerAt(rounded));
+      at = {at.h + step(random), at.v + step(random)};
+    }
     const int pair = road % (layerCount / 2);
     for (int part = 0; part < 2; ++part) {
       host::Layer& layer = *layers[static_cast<std::size_t>(2 * pair + part)];

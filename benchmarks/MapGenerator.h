@@ -16,6 +16,11 @@ namespace bench {
 // paths road paths in total (half casings, half fills) over layerCount layers; deterministic.
 std::unique_ptr<host::Document> GenerateMap(int paths, int layerCount);
 
+// paths long roads of anchors anchors each, wandering across the map, as casings and fills with
+// one geometry in layerCount layers (in pairs); each path goes to the front of its layer, as an
+// import adds them. Deterministic.
+std::unique_ptr<host::Document> GenerateLongLines(int paths, int anchors, int layerCount);
+
 // The OpenStreetMap extract that scripts/fetch-road-data.sh fetches (about 20,000 roads of
 // Gothenburg), and the sample style that draws it.
 std::filesystem::path RealRoadDataFile();

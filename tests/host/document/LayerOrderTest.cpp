@@ -164,20 +164,28 @@ TEST(PaintOrder, EachOrderPlacesNewMovedAndDuplicatedArtWhereItBelongs) {
 }
 
 TEST(PaintOrder, SiblingOrderFollowsThePaintOrderThroughManyInsertionsAnywhere) {
-  // Many insertions at one place exhaust the room between two neighbours' order numbers.
+  // Many insertions at one place exhaust the room between two neighbours' order numbers, so
+  // siblings around it are numbered afresh, again and again over wider ranges.
   Document document;
   Layer& layer = document.NewLayer(nullptr, kPlaceAbove, "L", "L");
   Art& anchor = AddPath(document, layer.group(), "anchor", {{0, 0}, {1, 0}});
+  std::vector<Art*> arts{&anchor};
   std::mt19937 random(3);
-  for (int i = 0; i < 300; ++i) {
-    const int where = static_cast<int>(random() % 4);
-    if (where == 0) document.NewArt(kPathArt, kPlaceInsideOnTop, layer.group());
-    if (where == 1) document.NewArt(kPathArt, kPlaceInsideOnBottom, layer.group());
-    if (where == 2) document.NewArt(kPathArt, kPlaceAbove, anchor);
-    if (where == 3) document.NewArt(kPathArt, kPlaceBelow, anchor);
+  for (int i = 0; i < 3000; ++i) {
+    const int where = static_cast<int>(random() % 6);
+    Art& other = *arts[random() % arts.size()];
+    if (where == 0) arts.push_back(&document.NewArt(kPathArt, kPlaceInsideOnTop, layer.group()));
+    if (where == 1) arts.push_back(&document.NewArt(kPathArt, kPlaceInsideOnBottom, layer.group()));
+    if (where == 2) arts.push_back(&document.NewArt(kPathArt, kPlaceAbove, anchor));
+    if (where == 3) arts.push_back(&document.NewArt(kPathArt, kPlaceBelow, anchor));
+    if (where == 4) arts.push_back(&document.NewArt(kPathArt, kPlaceBelow, other));
+    if (where == 5 && &other != &anchor) document.MoveArt(other, kPlaceAbove, anchor);
+    std::size_t count = 1;
     for (const Art* art = layer.group().firstChild(); art->behind(); art = art->behind()) {
       ASSERT_LT(art->siblingOrder(), art->behind()->siblingOrder()) << "insertion " << i;
+      ++count;
     }
+    ASSERT_EQ(count, arts.size());
   }
 }
 
