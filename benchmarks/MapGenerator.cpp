@@ -12,14 +12,37 @@
 #include "host/document/JsonFields.h"
 
 namespace bench {
+namespace {
+
+// layerCount layers, each new one at the bottom, so that layer 0 stays on top.
+std::vector<host::Layer*> RoadLayers(host::Document& document, int layerCount) {
+  std::vector<host::Layer*> layers;
+  for (int i = 0; i < layerCount; ++i)
+    layers.push_back(&document.NewLayer(nullptr, kPlaceBelow, "道路 " + std::to_string(i)));
+  return layers;
+}
+
+// One road of geometry as a fill in an upper layer over its casing in the layer below; the
+// roads take the pairs of layers in turn.
+void AddCasingAndFill(host::Document& document, const std::vector<host::Layer*>& layers, int road,
+                      const host::PathGeometry& geometry) {
+  const auto pair = static_cast<std::size_t>(road) % (layers.size() / 2);
+  for (std::size_t part = 0; part < 2; ++part) {
+    host::Art& path =
+        document.NewArt(kPathArt, kPlaceInsideOnTop, layers[2 * pair + part]->group());
+    path.path() = geometry;
+    AIStrokeStyle stroke = host::DefaultStroke();
+    stroke.color = host::GrayColor(part == 0 ? 0.0 : 1.0);
+    stroke.width = part == 0 ? 4 : 8;
+    path.appearance().paint.push_back(stroke);
+  }
+}
+
+}  // namespace
 
 std::unique_ptr<host::Document> GenerateMap(int paths, int layerCount) {
   auto document = std::make_unique<host::Document>();
-  std::vector<host::Layer*> layers;
-  for (int i = 0; i < layerCount; ++i) {
-    // Each new layer goes to the bottom, so layer 0 stays on top.
-    layers.push_back(&document->NewLayer(nullptr, kPlaceBelow, "道路 " + std::to_string(i)));
-  }
+  const std::vector<host::Layer*> layers = RoadLayers(*document, layerCount);
   std::mt19937 random(20261206);
   std::uniform_real_distribution<double> coordinate(0, 10000);
   std::uniform_int_distribution<int> anchors(2, 12);
@@ -28,27 +51,14 @@ std::unique_ptr<host::Document> GenerateMap(int paths, int layerCount) {
     const int count = anchors(random);
     for (int k = 0; k < count; ++k)
       geometry.segments.push_back(host::CornerAt({coordinate(random), coordinate(random)}));
-    // The fill goes into an upper layer, the casing into the layer below it.
-    const int pair = road % (layerCount / 2);
-    for (int part = 0; part < 2; ++part) {
-      host::Layer& layer = *layers[static_cast<std::size_t>(2 * pair + part)];
-      host::Art& path = document->NewArt(kPathArt, kPlaceInsideOnTop, layer.group());
-      path.path() = geometry;
-      AIStrokeStyle stroke = host::DefaultStroke();
-      stroke.color = host::GrayColor(part == 0 ? 0.0 : 1.0);
-      stroke.width = part == 0 ? 4 : 8;
-      path.appearance().paint.push_back(stroke);
-    }
+    AddCasingAndFill(*document, layers, road, geometry);
   }
   return document;
 }
 
 std::unique_ptr<host::Document> GenerateLongLines(int paths, int anchors, int layerCount) {
   auto document = std::make_unique<host::Document>();
-  std::vector<host::Layer*> layers;
-  for (int i = 0; i < layerCount; ++i) {
-    layers.push_back(&document->NewLayer(nullptr, kPlaceBelow, "道路 " + std::to_string(i)));
-  }
+  const std::vector<host::Layer*> layers = RoadLayers(*document, layerCount);
   std::mt19937 random(20261208);
   std::uniform_real_distribution<double> place(-50000, 50000);
   std::uniform_real_distribution<double> step(-40, 40);
@@ -62,16 +72,7 @@ std::unique_ptr<host::Document> GenerateLongLines(int paths, int anchors, int la
       geometry.segments.push_back(host::CornerAt(rounded));
       at = {at.h + step(random), at.v + step(random)};
     }
-    const int pair = road % (layerCount / 2);
-    for (int part = 0; part < 2; ++part) {
-      host::Layer& layer = *layers[static_cast<std::size_t>(2 * pair + part)];
-      host::Art& path = document->NewArt(kPathArt, kPlaceInsideOnTop, layer.group());
-      path.path() = geometry;
-      AIStrokeStyle stroke = host::DefaultStroke();
-      stroke.color = host::GrayColor(part == 0 ? 0.0 : 1.0);
-      stroke.width = part == 0 ? 4 : 8;
-      path.appearance().paint.push_back(stroke);
-    }
+    AddCasingAndFill(*document, layers, road, geometry);
   }
   return document;
 }

@@ -36,15 +36,17 @@ bool NearPolyline(const AIRealPoint& p, const std::vector<AIRealPoint>& line, AI
   const AIReal limit = reach * reach;
   if (line.size() == 1) return SquaredDistanceToSegment(p, line[0], line[0]) <= limit;
   const std::size_t pieces = line.size() - 1;
-  // Consecutive points usually lie near one piece: search outward from the last piece found.
-  for (std::size_t offset = 0; offset < pieces; ++offset) {
-    for (const std::size_t piece : {hint + offset, hint + pieces - offset}) {
-      const std::size_t i = piece % pieces;
-      if (SquaredDistanceToSegment(p, line[i], line[i + 1]) <= limit) {
-        hint = i;
-        return true;
-      }
-    }
+  const auto near = [&](std::size_t piece) {
+    const std::size_t i = piece % pieces;
+    if (SquaredDistanceToSegment(p, line[i], line[i + 1]) > limit) return false;
+    hint = i;
+    return true;
+  };
+  // Consecutive points usually lie near one piece: search outward from the last piece found,
+  // forward and back, each piece once.
+  for (std::size_t offset = 0; 2 * offset <= pieces; ++offset) {
+    if (near(hint + offset)) return true;
+    if (offset != 0 && 2 * offset != pieces && near(hint + pieces - offset)) return true;
   }
   return false;
 }
