@@ -16,5 +16,7 @@ function(laneworks_plugin_dll target)
   # The entry point lives in the frame's archive: pull it in, and export nothing else of the
   # statically linked runtime.
   target_link_options(${target} PRIVATE -Wl,--require-defined=PluginMain -Wl,--exclude-all-symbols)
+  # No link time in the file's header: the same sources make the same bytes.
+  target_link_options(${target} PRIVATE -Wl,--no-insert-timestamp)
   laneworks_warnings(${target})
 endfunction()

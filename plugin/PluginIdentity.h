@@ -1,7 +1,12 @@
 // How the plug-in names itself to the host.
 #pragma once
 
-inline constexpr char kLaneWorksPluginName[] = "Mivor-LaneWorks1.5";
+#include "LaneWorksVersion.h"
+
+inline constexpr char kLaneWorksPluginName[] = LANEWORKS_PLUGIN_NAME;
+
+// The identifiers below keep their texts when the version changes: the host and the preferences
+// a user has stored know the plug-in by them.
 
 // Notifiers the plug-in adds, in the order it adds them.
 inline constexpr char kShutdownNotifierName[] = "MvLaneWorks1.5 Application Shutdown Notifier";
