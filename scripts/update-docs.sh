@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Runs the main job and copies the pictures it makes into docs/, where the README shows them:
-# the road panel's screenshot and the sample map before the session, with the stack check's
-# findings selected, and after the session. A picture the
-# job did not make is named, the others are still copied, and the exit status is 1.
+# Makes every picture of the guides (docs/guide-ja.md, docs/guide-en.md) and of the README: runs
+# the main job, whose session draws the sample map after each step and takes pictures of the
+# panel in both themes, of each dialog and of the scissors' cursors, and copies them into
+# docs/guide/. A picture the job did not make is named, the others are still copied, and the
+# exit status is 1.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/run-main.sh >/dev/null
-mkdir -p docs
+mkdir -p docs/guide
+# build/out name : docs/guide name (the same when no name follows)
+pictures=(
+  sample-map-before.png:map-01-start.png map-02-capture.png map-03-drafts.png
+  map-04-created.png map-05-deleted.png map-06-cut.png map-07-widened.png map-08-broken.png
+  sample-map-check.png:map-09-check.png sample-map-edited.png:map-10-repaired.png
+  panel-light.png panel-dark.png preferences.png width-dialog.png about.png
+  cursor-scissors.png cursor-on-path.png cursor-on-anchor.png
+)
 status=0
-for pair in panel.png:panel.png sample-map-before.png:map-before.png \
-  sample-map-check.png:map-check.png sample-map-edited.png:map-after.png; do
-  from="build/out/${pair%%:*}" to="docs/${pair##*:}"
+for picture in "${pictures[@]}"; do
+  from="build/out/${picture%%:*}" to="docs/guide/${picture##*:}"
   if [ -f "$from" ]; then
     cp "$from" "$to"
     echo "$to updated"

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "host/win/DialogTemplates.h"
+#include "host/win/Screenshot.h"
 #include "host/win/WideText.h"
 
 namespace host {
@@ -213,6 +214,9 @@ void DialogAutomation::Perform(const Action& action) {
     case Kind::kLayout:
       Layout();
       break;
+    case Kind::kScreenshot:
+      Screenshot(action);
+      break;
   }
 }
 
@@ -284,9 +288,20 @@ void DialogAutomation::Layout() {
   }
 }
 
-std::string DialogAutomation::Queue(const Words& a) {
+void DialogAutomation::Screenshot(const Action& action) {
+  SIZE size = {};
+  const std::string problem = WriteWindowPicture(dialog_, action.file, &size);
+  if (!problem.empty()) {
+    host_.transcript().Line("no screenshot: " + problem);
+    return;
+  }
+  host_.transcript().Line("dialog picture " + std::to_string(size.cx) + "x" +
+                          std::to_string(size.cy));
+}
+
+std::string DialogAutomation::Queue(const Session& session, const Words& a) {
   if (a.empty()) return "an action expected";
-  Action action{Kind::kRecord, 0, "", ""};
+  Action action{Kind::kRecord, 0, "", {}, ""};
   const std::string& verb = a[0];
   if (verb == "type" && a.size() == 3) {
     if (!ParseId(a[1], &action.id)) return "a control id expected";
@@ -297,6 +312,10 @@ std::string DialogAutomation::Queue(const Words& a) {
     if (!ParseId(a[1], &action.id)) return "a control id expected";
     action.kind = Kind::kClick;
     action.words = "click " + a[1];
+  } else if (verb == "screenshot" && a.size() == 2) {
+    action.kind = Kind::kScreenshot;
+    action.file = session.Output(a[1]);
+    action.words = "screenshot " + Quote(a[1]);
   } else if (a.size() == 1 && (verb == "ok" || verb == "cancel" || verb == "escape" ||
                                verb == "close" || verb == "record" || verb == "layout")) {
     action.kind = verb == "ok"       ? Kind::kOk
@@ -315,8 +334,9 @@ std::string DialogAutomation::Queue(const Words& a) {
 
 void DialogAutomation::AddCommands(Session& session) {
   session.Add("dialog",
-              "type ID \"TEXT\" | click ID | ok | cancel | escape | close | record | layout",
-              [this](const Words& a) { return Queue(a); });
+              "type ID \"TEXT\" | click ID | ok | cancel | escape | close | record | layout | "
+              "screenshot FILE",
+              [this, &session](const Words& a) { return Queue(session, a); });
 }
 
 void DialogAutomation::CheckAllUsed() {

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <filesystem>
 #include <string>
 
 #include "host/core/Session.h"
@@ -28,17 +29,18 @@ class DialogAutomation {
   void CheckAllUsed();
 
  private:
-  enum class Kind { kType, kClick, kOk, kCancel, kEscape, kClose, kRecord, kLayout };
+  enum class Kind { kType, kClick, kOk, kCancel, kEscape, kClose, kRecord, kLayout, kScreenshot };
   struct Action {
     Kind kind;
     int id = 0;
     std::string text;
-    std::string words;  // as the script wrote it, for the transcript
+    std::filesystem::path file;  // of a screenshot
+    std::string words;           // as the script wrote it, for the transcript
   };
 
   static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK OnTimerWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  std::string Queue(const Words& words);
+  std::string Queue(const Session& session, const Words& words);
   void Arm();
   void Step();
   void Perform(const Action& action);
@@ -46,6 +48,7 @@ class DialogAutomation {
   void Cancel();
   void Record();
   void Layout();
+  void Screenshot(const Action& action);
   HWND Control(int id, const std::string& what);
 
   static DialogAutomation* current_;

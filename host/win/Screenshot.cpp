@@ -2,6 +2,7 @@
 
 #include <wincodec.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "host/win/Owners.h"
@@ -91,6 +92,29 @@ std::string WriteWindowPicture(HWND window, const std::filesystem::path& file, S
   // The screen has no alpha: BitBlt leaves it 0, which would make the picture transparent.
   auto* pixels = static_cast<std::uint8_t*>(bits);
   for (LONG i = 0; i < width * height; ++i) pixels[i * 4 + 3] = 0xFF;
+  *size = {width, height};
+  return WritePng(file, static_cast<UINT>(width), static_cast<UINT>(height), pixels);
+}
+
+std::string WriteCursorPicture(HCURSOR cursor, int scale, const std::filesystem::path& file,
+                               SIZE* size) {
+  const int width = GetSystemMetrics(SM_CXCURSOR) * scale;
+  const int height = GetSystemMetrics(SM_CYCURSOR) * scale;
+  BITMAPINFO info = TopDownRgb32(width, height);
+  void* bits = nullptr;
+  ScreenDC screen;
+  GdiOwner<HBITMAP> bitmap(
+      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (bitmap.get() == nullptr || bits == nullptr) return "no memory for the picture";
+  auto* pixels = static_cast<std::uint8_t*>(bits);
+  std::fill(pixels, pixels + width * height * 4, std::uint8_t{0xFF});
+  {
+    MemoryDC memory(screen.get(), bitmap.get());
+    if (!DrawIconEx(memory.get(), 0, 0, cursor, width, height, 0, nullptr, DI_NORMAL))
+      return "drawing the cursor failed";
+    GdiFlush();
+  }
+  for (int i = 0; i < width * height; ++i) pixels[i * 4 + 3] = 0xFF;
   *size = {width, height};
   return WritePng(file, static_cast<UINT>(width), static_cast<UINT>(height), pixels);
 }

@@ -1,4 +1,4 @@
-// Pictures of windows as the X server shows them, written as PNG files.
+// Pictures of windows as the X server shows them, and of cursors, written as PNG files.
 #pragma once
 
 #include <windows.h>
@@ -12,5 +12,9 @@ namespace host {
 // rectangle on the screen to file. Answers an empty text, or what went wrong; *size gets the
 // picture's size.
 std::string WriteWindowPicture(HWND window, const std::filesystem::path& file, SIZE* size);
+
+// Draws cursor on white, scale times its size, and writes it to file; as above.
+std::string WriteCursorPicture(HCURSOR cursor, int scale, const std::filesystem::path& file,
+                               SIZE* size);
 
 }  // namespace host

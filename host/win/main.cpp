@@ -38,6 +38,7 @@
 #include "host/win/MainWindow.h"
 #include "host/win/PanelCommands.h"
 #include "host/win/PanelDocks.h"
+#include "host/win/Screenshot.h"
 #include "host/win/WideText.h"
 
 namespace {
@@ -114,6 +115,17 @@ int RunSession(const Options& options, const std::wstring& scriptPath, const std
   guiCounts.AddCommands(session);
   host::Browser browser(host);
   browser.AddCommands(session);
+  session.Add("cursor-picture", "FILE", [&session, &host](const host::Words& a) -> std::string {
+    if (a.size() != 1) return "a file expected";
+    HCURSOR cursor = GetCursor();
+    if (cursor == nullptr) return "no cursor is shown";
+    SIZE size = {};
+    const std::string problem = host::WriteCursorPicture(cursor, 2, session.Output(a[0]), &size);
+    if (!problem.empty()) return "no picture: " + problem;
+    host.transcript().Line("cursor picture " + host::Quote(a[0]) + ": " + std::to_string(size.cx) +
+                           "x" + std::to_string(size.cy));
+    return "";
+  });
   if (options.timings) session.ReportTimings(stderr);
   session.Run(script);
   dialogs.CheckAllUsed();
