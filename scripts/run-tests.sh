@@ -18,3 +18,5 @@ cmake --build --preset windows
 scripts/wine-run.sh cmd /c exit >/dev/null 2>&1 || true
 WINEPREFIX="${LANEWORKS_WINEPREFIX:-$PWD/build/wineprefix}" /usr/lib/wine/wineserver -w
 xvfb-run -a ctest --preset windows
+# The release package, made twice from scratch: the same bytes, and everything it promises.
+bash tests/package/check-package.sh

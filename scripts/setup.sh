@@ -10,7 +10,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   nlohmann-json3-dev libboost-dev
   python3 fonts-ipafont-gothic procps
-  librsvg2-bin
+  librsvg2-bin cmark-gfm unzip
 )
 
 missing=()
