@@ -13,12 +13,8 @@ bash scripts/setup.sh
 build="${1:-build/windows}"
 dist="${2:-build/dist}"
 
-if [ "$build" = build/windows ]; then
-  cmake --preset windows >/dev/null
-else
-  cmake -S . -B "$build" -G "Unix Makefiles" --toolchain cmake/mingw-toolchain.cmake \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
+# The Windows preset's configuration, in whichever folder.
+cmake --preset windows -B "$build" >/dev/null
 cmake --build "$build" --target LaneWorks -j 2 >/dev/null
 
 version="$(sed -n 's/^#define LANEWORKS_VERSION_TEXT "\(.*\)"$/\1/p' "$build/generated/LaneWorksVersion.h")"
