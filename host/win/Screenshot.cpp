@@ -2,7 +2,6 @@
 
 #include <wincodec.h>
 
-#include <algorithm>
 #include <cstdint>
 
 #include "host/win/Owners.h"
@@ -64,6 +63,30 @@ std::string WritePng(const std::filesystem::path& file, UINT width, UINT height,
   return "";
 }
 
+// Makes a width × height picture over the screen, lets draw paint it through a memory DC (it
+// answers an empty text, or what went wrong), makes it opaque and writes it to file.
+template <typename Draw>
+std::string WritePicture(LONG width, LONG height, const std::filesystem::path& file, SIZE* size,
+                         Draw draw) {
+  BITMAPINFO info = TopDownRgb32(width, height);
+  void* bits = nullptr;
+  ScreenDC screen;
+  GdiOwner<HBITMAP> bitmap(
+      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (bitmap.get() == nullptr || bits == nullptr) return "no memory for the picture";
+  {
+    MemoryDC memory(screen.get(), bitmap.get());
+    const std::string problem = draw(screen.get(), memory.get());
+    if (!problem.empty()) return problem;
+    GdiFlush();
+  }
+  // GDI leaves alpha 0, which would make the picture transparent.
+  auto* pixels = static_cast<std::uint8_t*>(bits);
+  for (LONG i = 0; i < width * height; ++i) pixels[i * 4 + 3] = 0xFF;
+  *size = {width, height};
+  return WritePng(file, static_cast<UINT>(width), static_cast<UINT>(height), pixels);
+}
+
 }  // namespace
 
 std::string WriteWindowPicture(HWND window, const std::filesystem::path& file, SIZE* size) {
@@ -77,46 +100,23 @@ std::string WriteWindowPicture(HWND window, const std::filesystem::path& file, S
   const LONG width = rect.right - rect.left;
   const LONG height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return "the window has no area";
-  BITMAPINFO info = TopDownRgb32(width, height);
-  void* bits = nullptr;
-  ScreenDC screen;
-  GdiOwner<HBITMAP> bitmap(
-      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (bitmap.get() == nullptr || bits == nullptr) return "no memory for the picture";
-  {
-    MemoryDC memory(screen.get(), bitmap.get());
-    if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY))
+  return WritePicture(width, height, file, size, [&](HDC screen, HDC memory) -> std::string {
+    if (!BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY))
       return "reading the screen failed";
-    GdiFlush();
-  }
-  // The screen has no alpha: BitBlt leaves it 0, which would make the picture transparent.
-  auto* pixels = static_cast<std::uint8_t*>(bits);
-  for (LONG i = 0; i < width * height; ++i) pixels[i * 4 + 3] = 0xFF;
-  *size = {width, height};
-  return WritePng(file, static_cast<UINT>(width), static_cast<UINT>(height), pixels);
+    return "";
+  });
 }
 
 std::string WriteCursorPicture(HCURSOR cursor, int scale, const std::filesystem::path& file,
                                SIZE* size) {
-  const int width = GetSystemMetrics(SM_CXCURSOR) * scale;
-  const int height = GetSystemMetrics(SM_CYCURSOR) * scale;
-  BITMAPINFO info = TopDownRgb32(width, height);
-  void* bits = nullptr;
-  ScreenDC screen;
-  GdiOwner<HBITMAP> bitmap(
-      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (bitmap.get() == nullptr || bits == nullptr) return "no memory for the picture";
-  auto* pixels = static_cast<std::uint8_t*>(bits);
-  std::fill(pixels, pixels + width * height * 4, std::uint8_t{0xFF});
-  {
-    MemoryDC memory(screen.get(), bitmap.get());
-    if (!DrawIconEx(memory.get(), 0, 0, cursor, width, height, 0, nullptr, DI_NORMAL))
+  const LONG width = GetSystemMetrics(SM_CXCURSOR) * scale;
+  const LONG height = GetSystemMetrics(SM_CYCURSOR) * scale;
+  return WritePicture(width, height, file, size, [&](HDC, HDC memory) -> std::string {
+    if (!PatBlt(memory, 0, 0, width, height, WHITENESS) ||
+        !DrawIconEx(memory, 0, 0, cursor, width, height, 0, nullptr, DI_NORMAL))
       return "drawing the cursor failed";
-    GdiFlush();
-  }
-  for (int i = 0; i < width * height; ++i) pixels[i * 4 + 3] = 0xFF;
-  *size = {width, height};
-  return WritePng(file, static_cast<UINT>(width), static_cast<UINT>(height), pixels);
+    return "";
+  });
 }
 
 }  // namespace host
